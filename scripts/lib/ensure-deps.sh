@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what the builds and tests need on a Debian machine, when it is missing.
+set -u
+
+have() { command -v "$1" >/dev/null 2>&1; }
+
+missing=()
+have x86_64-w64-mingw32-g++-posix || missing+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix)
+have x86_64-w64-mingw32-windres  || missing+=(binutils-mingw-w64-x86-64)
+{ have wine64 || [ -x /usr/lib/wine/wine64 ]; } || missing+=(wine64)
+have wine        || missing+=(wine)
+have Xvfb        || missing+=(xvfb)
+have xauth       || missing+=(xauth)
+have clang++     || missing+=(clang)
+have cmake       || missing+=(cmake)
+have ninja       || missing+=(ninja-build)
+[ -f /usr/src/googletest/CMakeLists.txt ] || missing+=(googletest)
+ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1 \
+  || missing+=(libclang-rt-dev)
+# A CJK font that the test prefix maps the window's font family to.
+[ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || missing+=(fonts-wqy-microhei)
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q || exit 1
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}" || exit 1
