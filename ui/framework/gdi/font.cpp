@@ -104,7 +104,8 @@ int qoFont::CreateDefault(std::optional<HDC> dc) {
   ScreenDc screen;
   HDC on = dc.has_value() ? *dc : screen.dc;
   Gdiplus::GpFont* font = nullptr;
-  return Adopt(gp::GdipCreateFontFromLogfontW(on, &logFont, &font), font);
+  const GpStatus status = gp::GdipCreateFontFromLogfontW(on, &logFont, &font);
+  return Adopt(status, font);
 }
 
 int qoFont::Create(const char* family, float size, std::optional<int> style,
@@ -131,7 +132,8 @@ int qoFont::CreateW(const wchar_t* family, float size, std::optional<int> style,
 int qoFont::CreateFromDC(HDC dc) {
   DeleteFont();
   Gdiplus::GpFont* font = nullptr;
-  return Adopt(gp::GdipCreateFontFromDC(dc, &font), font);
+  const GpStatus status = gp::GdipCreateFontFromDC(dc, &font);
+  return Adopt(status, font);
 }
 
 int qoFont::CreateFromHFONT(HDC dc, HFONT gdiFont) {
@@ -139,24 +141,34 @@ int qoFont::CreateFromHFONT(HDC dc, HFONT gdiFont) {
   LOGFONTW logFont{};
   Gdiplus::GpFont* font = nullptr;
   if (gdiFont != nullptr && GetObjectW(gdiFont, sizeof(logFont), &logFont) != 0) {
-    return Adopt(gp::GdipCreateFontFromLogfontW(dc, &logFont, &font), font);
+    const GpStatus status = gp::GdipCreateFontFromLogfontW(dc, &logFont, &font);
+    return Adopt(status, font);
   }
-  return Adopt(gp::GdipCreateFontFromDC(dc, &font), font);
+  const GpStatus status = gp::GdipCreateFontFromDC(dc, &font);
+  return Adopt(status, font);
 }
 
 int qoFont::CreateFromLogFontA(HDC dc, const LOGFONTA* logFont) {
   DeleteFont();
   Gdiplus::GpFont* font = nullptr;
-  if (logFont == nullptr) return Adopt(gp::GdipCreateFontFromDC(dc, &font), font);
+  if (logFont == nullptr) {
+    const GpStatus status = gp::GdipCreateFontFromDC(dc, &font);
+    return Adopt(status, font);
+  }
   // GDI+ takes the record by a writable pointer but does not change it.
-  return Adopt(gp::GdipCreateFontFromLogfontA(dc, const_cast<LOGFONTA*>(logFont), &font), font);
+  const GpStatus status = gp::GdipCreateFontFromLogfontA(dc, const_cast<LOGFONTA*>(logFont), &font);
+  return Adopt(status, font);
 }
 
 int qoFont::CreateFromLogFontW(HDC dc, const LOGFONTW* logFont) {
   DeleteFont();
   Gdiplus::GpFont* font = nullptr;
-  if (logFont == nullptr) return Adopt(gp::GdipCreateFontFromDC(dc, &font), font);
-  return Adopt(gp::GdipCreateFontFromLogfontW(dc, const_cast<LOGFONTW*>(logFont), &font), font);
+  if (logFont == nullptr) {
+    const GpStatus status = gp::GdipCreateFontFromDC(dc, &font);
+    return Adopt(status, font);
+  }
+  const GpStatus status = gp::GdipCreateFontFromLogfontW(dc, const_cast<LOGFONTW*>(logFont), &font);
+  return Adopt(status, font);
 }
 
 qoFont qoFont::Clone() const {
