@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/text/code_page.h"
-#include "ui/framework/gdi/resource_module.h"
+#include "ui/framework/module_instance.h"
 
 namespace marlivo::gdi {
 namespace {
@@ -204,7 +204,7 @@ int qoIcon::LoadSystemCursor(const wchar_t* name) {
 
 int qoIcon::LoadCursorResource(const wchar_t* name) {
   Destroy();
-  return Hold(LoadCursorW(ResourceModule(), name));
+  return Hold(LoadCursorW(ui::ModuleInstance(), name));
 }
 
 int qoIcon::LoadSystemIcon(const wchar_t* name) {
@@ -214,7 +214,7 @@ int qoIcon::LoadSystemIcon(const wchar_t* name) {
 
 int qoIcon::LoadIconResource(const wchar_t* name) {
   Destroy();
-  return Hold(LoadIconW(ResourceModule(), name));
+  return Hold(LoadIconW(ui::ModuleInstance(), name));
 }
 
 qoIcon qoIcon::Clone() const { return qoIcon(CopyHandle()); }

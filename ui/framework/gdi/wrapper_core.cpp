@@ -4,7 +4,8 @@
 #include <windows.h>
 
 #include <initializer_list>
-#include <new>
+
+#include "ui/framework/process_heap.h"
 
 namespace marlivo::gdi {
 namespace {
@@ -17,8 +18,8 @@ long WrapperRelease(WrapperCore* core) {
   const long count = InterlockedDecrement(&core->refCount);
   if (count == 0) {
     core->hooks->CleanupHook(core);
-    FreeProcessHeapBlock(core->hooks);
-    FreeProcessHeapBlock(core);
+    ui::HeapRelease(core->hooks);
+    ui::HeapRelease(core);
   }
   return count;
 }
@@ -27,32 +28,11 @@ bool ValidIndex(int index) { return index >= 0 && index < kWrapperDataWords; }
 
 }  // namespace
 
-void* AllocateProcessHeapBlock(std::size_t bytes) {
-  // The same contract as operator new without exceptions: when the heap is exhausted
-  // the installed new-handler (the program's out-of-memory exit) gets its turn.
-  for (;;) {
-    if (void* block = HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes)) return block;
-    std::new_handler handler = std::get_new_handler();
-    if (handler == nullptr) return nullptr;
-    handler();
-  }
-}
-
-void FreeProcessHeapBlock(void* block) {
-  if (block != nullptr) HeapFree(GetProcessHeap(), 0, block);
-}
-
 WrapperCore* MakeWrapperCore() {
-  auto* core = static_cast<WrapperCore*>(AllocateProcessHeapBlock(sizeof(WrapperCore)));
-  auto* hooks = static_cast<WrapperHookTable*>(AllocateProcessHeapBlock(sizeof(WrapperHookTable)));
-  auto* data = static_cast<std::uintptr_t*>(
-      AllocateProcessHeapBlock(sizeof(std::uintptr_t) * kWrapperDataWords));
-  if (core == nullptr || hooks == nullptr || data == nullptr) {
-    FreeProcessHeapBlock(core);
-    FreeProcessHeapBlock(hooks);
-    FreeProcessHeapBlock(data);
-    return nullptr;
-  }
+  auto* core = static_cast<WrapperCore*>(ui::HeapAllocate(sizeof(WrapperCore)));
+  auto* hooks = static_cast<WrapperHookTable*>(ui::HeapAllocate(sizeof(WrapperHookTable)));
+  auto* data =
+      static_cast<std::uintptr_t*>(ui::HeapAllocate(sizeof(std::uintptr_t) * kWrapperDataWords));
   hooks->QueryHook = WrapperQueryHook;
   hooks->AddRef = WrapperAddRef;
   hooks->Release = WrapperRelease;
@@ -67,11 +47,11 @@ void BaseWrapperCleanup(WrapperCore* core) {
   if (core->data == nullptr) return;
   for (int word : {kOwnedBlockWordA, kOwnedBlockWordB}) {
     if (core->data[word] != 0) {
-      FreeProcessHeapBlock(reinterpret_cast<void*>(core->data[word]));
+      ui::HeapRelease(reinterpret_cast<void*>(core->data[word]));
       core->data[word] = 0;
     }
   }
-  FreeProcessHeapBlock(core->data);
+  ui::HeapRelease(core->data);
   core->data = nullptr;
 }
 

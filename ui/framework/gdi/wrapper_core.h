@@ -43,18 +43,13 @@ struct WrapperCore {
   std::uintptr_t* data;     // kWrapperDataWords words
 };
 
-// Makes a core with count 1, a zeroed data block and the base hooks; none when memory
-// ran out (after the process's new-handler, when one is installed, had its say).
+// Makes a core with count 1, a zeroed data block and the base hooks, from the process
+// heap (running out of it ends the program by the framework's out-of-memory rule).
 WrapperCore* MakeWrapperCore();
 
 // The base CleanupHook: frees the blocks named by words 8 and 9 and the data block.
 // Class cleanups call it last.
 void BaseWrapperCleanup(WrapperCore* core);
-
-// Zeroed memory from the process heap, freed with FreeProcessHeapBlock; none when the
-// heap has none left and no new-handler could make room.
-void* AllocateProcessHeapBlock(std::size_t bytes);
-void FreeProcessHeapBlock(void* block);
 
 // The wrapper base: positions 0 and 1 of every wrapper class's operations are the
 // destructor (gives up this object's reference) and the copy (a second object on the

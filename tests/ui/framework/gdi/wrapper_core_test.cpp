@@ -2,6 +2,8 @@
 // last release.
 #include "ui/framework/gdi/wrapper_core.h"
 
+#include "ui/framework/process_heap.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -105,8 +107,8 @@ std::size_t BusyHeapBlocks() {
 TEST(WrapperCoreTest, LastReleaseFreesTheCoreAndTheBlocksOfWordsEightAndNine) {
   const std::size_t before = BusyHeapBlocks();
   auto* object = new CountedWrapper;
-  object->SetDataItem(kOwnedBlockWordA, reinterpret_cast<std::uintptr_t>(AllocateProcessHeapBlock(32)));
-  object->SetDataItem(kOwnedBlockWordB, reinterpret_cast<std::uintptr_t>(AllocateProcessHeapBlock(64)));
+  object->SetDataItem(kOwnedBlockWordA, reinterpret_cast<std::uintptr_t>(ui::HeapAllocate(32)));
+  object->SetDataItem(kOwnedBlockWordB, reinterpret_cast<std::uintptr_t>(ui::HeapAllocate(64)));
   const std::size_t holding = BusyHeapBlocks();
   EXPECT_GE(holding, before + 5);  // core, table, data block, two owned blocks
   delete object;
