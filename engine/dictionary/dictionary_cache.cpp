@@ -2,10 +2,12 @@
 #include "engine/dictionary/dictionary_cache.h"
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 #include "engine/dictionary/dictionary_text.h"
 #include "engine/dictionary/ini_reader.h"
+#include "engine/files/safe_replace.h"
 #include "engine/files/system_path.h"
 #include "engine/files/whole_file.h"
 
@@ -18,9 +20,16 @@ constexpr std::string_view kDictionarySection = "dic";
 // a few more cover tests and tools that switch between files.
 constexpr std::size_t kCachedFiles = 4;
 
+// How long a stamp, once checked, is taken as the file's.
+constexpr std::chrono::microseconds kStampCheckInterval{1000};
+
+using Clock = std::chrono::steady_clock;
+
 struct CachedFile {
   std::wstring path;
   files::FileStamp stamp;
+  Clock::time_point checked_at;      // when `stamp` was last compared with the file
+  std::uint64_t replace_generation;  // files::ReplaceGeneration() at that moment
   std::shared_ptr<const DictionaryData> data;
 };
 
@@ -64,26 +73,39 @@ const ReverseIndex& DictionaryData::Reverse() const {
 
 std::shared_ptr<const DictionaryData> LoadDictionary(std::string_view gbk_path) {
   const std::wstring path = files::ToSystemPath(gbk_path);
-  const std::optional<files::FileStamp> stamp = files::GetFileStamp(path);
-  if (!stamp) return nullptr;
-  {
-    std::lock_guard<std::mutex> lock(cache_mutex);
-    for (std::size_t i = 0; i < cache.size(); ++i) {
-      if (cache[i].path == path && cache[i].stamp == *stamp) {
-        std::shared_ptr<const DictionaryData> data = cache[i].data;
-        if (i) std::rotate(cache.begin(), cache.begin() + i, cache.begin() + i + 1);
-        return data;
+  const Clock::time_point now = Clock::now();
+  const std::uint64_t generation = files::ReplaceGeneration();
+  std::unique_lock<std::mutex> lock(cache_mutex);
+  auto cached = std::find_if(cache.begin(), cache.end(),
+                             [&](const CachedFile& file) { return file.path == path; });
+  if (cached != cache.end()) {
+    if (cached != cache.begin()) std::rotate(cache.begin(), cached, cached + 1);
+    CachedFile& file = cache.front();
+    if (file.replace_generation == generation && now - file.checked_at < kStampCheckInterval) {
+      return file.data;
+    }
+    lock.unlock();
+    const std::optional<files::FileStamp> stamp = files::GetFileStamp(path);
+    if (!stamp) return nullptr;
+    lock.lock();
+    for (CachedFile& again : cache) {
+      if (again.path == path && again.stamp == *stamp) {
+        again.checked_at = now;
+        again.replace_generation = generation;
+        return again.data;
       }
     }
   }
+  lock.unlock();
+
   // Read outside the lock: another thread may look up another file meanwhile.
-  files::FileStamp read_stamp;
-  std::optional<std::string> bytes = files::ReadWholeFile(path, &read_stamp);
+  files::FileStamp stamp;
+  std::optional<std::string> bytes = files::ReadWholeFile(path, &stamp);
   if (!bytes) return nullptr;
   auto data = std::make_shared<const DictionaryData>(DecodeDictionaryText(*bytes));
-  std::lock_guard<std::mutex> lock(cache_mutex);
+  lock.lock();
   std::erase_if(cache, [&](const CachedFile& file) { return file.path == path; });
-  cache.insert(cache.begin(), CachedFile{path, read_stamp, data});
+  cache.insert(cache.begin(), CachedFile{path, stamp, now, generation, data});
   if (cache.size() > kCachedFiles) cache.pop_back();
   return data;
 }

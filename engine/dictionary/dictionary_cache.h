@@ -1,6 +1,12 @@
 // The dictionary files that the lookups have read, each kept with its stamp and read
 // again when the file's size or last-write time changes. A run makes one lookup per
 // material or folder, so without this every lookup would read and parse the whole file.
+//
+// Asking the file system for the stamp costs more than the lookup itself (about 11 us
+// under Wine), so a stamp is asked for at most once a millisecond per file; a file that
+// this process replaces through the safe replacement (the settings, for instance) is
+// seen at once. A change made by another program shows within a millisecond, which is
+// finer than the file systems' own last-write times (a few milliseconds on Linux).
 #pragma once
 
 #include <memory>

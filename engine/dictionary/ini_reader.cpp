@@ -98,12 +98,10 @@ IniEntry Entry(const Line& line) {
 
 std::wstring FoldIniName(std::string_view name) { return Fold(Trim(CutAtZero(name))); }
 
-std::vector<IniEntry> ReadIniSection(std::string_view text, std::string_view section,
-                                     bool* found) {
+IniSection FindIniSection(std::string_view text, std::string_view section) {
   const std::wstring wanted = FoldIniName(section);
-  std::vector<IniEntry> entries;
+  IniSection found;
   bool inside = false;
-  bool seen = false;
   ForEachLine(text, [&](const Line& line) {
     std::string_view name;
     if (SectionName(line.text, &name)) {
@@ -111,14 +109,20 @@ std::vector<IniEntry> ReadIniSection(std::string_view text, std::string_view sec
       // A section with an empty name is the text before the first section, which no
       // name looks up.
       inside = !CutAtZero(name).empty() && FoldStoredName(name) == wanted;
-      seen = seen || inside;
+      if (inside) {
+        found.found = true;
+        found.header_end = line.end;
+      }
       return true;
     }
-    if (inside) entries.push_back(Entry(line));
+    if (inside) found.entries.push_back(Entry(line));
     return true;
   });
-  if (found) *found = seen;
-  return entries;
+  return found;
+}
+
+std::vector<IniEntry> ReadIniSection(std::string_view text, std::string_view section) {
+  return FindIniSection(text, section).entries;
 }
 
 std::string IniValueText(std::string_view value) {

@@ -41,10 +41,16 @@ struct IniEntry {
   std::size_t line_end = 0;    // offset of its end (the LF or CR, or the end of the text)
 };
 
-// The entries of the first section called `section`, in file order; empty when there
-// is none. `found` tells an empty section from a missing one.
-std::vector<IniEntry> ReadIniSection(std::string_view text, std::string_view section,
-                                     bool* found = nullptr);
+// The first section of a name, as the reader sees it.
+struct IniSection {
+  bool found = false;
+  std::size_t header_end = 0;  // offset of the end of the section line (before its break)
+  std::vector<IniEntry> entries;  // in file order
+};
+IniSection FindIniSection(std::string_view text, std::string_view section);
+
+// The entries of the first section called `section`; empty when there is none.
+std::vector<IniEntry> ReadIniSection(std::string_view text, std::string_view section);
 
 // The value of `key` in the first section called `section`, as the system returns it;
 // the empty text when the key, the section or a value is missing.
