@@ -8,6 +8,8 @@
 #include "engine/regex_object.h"
 #include "engine/run_log.h"
 
+#include <algorithm>
+
 namespace marlivo::dictionary {
 
 ReverseResult PatternReverseSearch(std::string_view section_text, std::string_view name) {

