@@ -137,20 +137,29 @@ std::wstring MainWindow::Text(Control control) const {
   return text;
 }
 
-void MainWindow::SetText(Control control, std::wstring_view text) const {
+bool MainWindow::SetText(Control control, std::wstring_view text) const {
+  if (!IsEnabled(control)) return false;
   const std::wstring copy(text);
   Send(handle(control), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+  return true;
 }
 
-void MainWindow::Type(Control control, std::wstring_view text) const {
+bool MainWindow::Type(Control control, std::wstring_view text) const {
+  if (!IsEnabled(control)) return false;
   HWND target = handle(control);
   Send(target, EM_SETSEL, 0, -1);
   for (wchar_t c : text) Send(target, WM_CHAR, c, 1);
+  return true;
 }
 
-void MainWindow::Click(Control control) const { Send(handle(control), BM_CLICK, 0, 0); }
+bool MainWindow::Click(Control control) const {
+  if (!IsEnabled(control)) return false;
+  Send(handle(control), BM_CLICK, 0, 0);
+  return true;
+}
 
-void MainWindow::DoubleClick(Control control) const {
+bool MainWindow::DoubleClick(Control control) const {
+  if (!IsEnabled(control)) return false;
   HWND target = handle(control);
   RECT client{};
   GetClientRect(target, &client);
@@ -159,6 +168,7 @@ void MainWindow::DoubleClick(Control control) const {
   Send(target, WM_LBUTTONUP, 0, at);
   Send(target, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
   Send(target, WM_LBUTTONUP, 0, at);
+  return true;
 }
 
 bool MainWindow::DropFiles(Control control, const std::vector<std::wstring>& paths) const {
@@ -248,6 +258,33 @@ RECT MainWindow::ClientRectOnScreen() const {
   GetClientRect(window_, &rect);
   MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+bool MainWindow::RunToTheEnd(std::string* problem) const {
+  if (!Click(Control::kStartButton)) {
+    if (problem) *problem = "\"Start\" is disabled";
+    return false;
+  }
+  if (!WaitUntil([&] {
+        return IsEnabled(Control::kStartButton) && Text(Control::kStatusLabel) == L"done it!";
+      })) {
+    if (problem) *problem = "the run did not end";
+    return false;
+  }
+  return true;
+}
+
+bool MainWindow::WaitUntilPainted() const {
+  // RDW_UPDATENOW sends WM_PAINT to every window of the tree with something to paint;
+  // the windows erase and paint on their own thread while it waits.
+  RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  return WaitUntil([&] {
+    if (GetUpdateRect(window_, nullptr, FALSE)) return false;
+    for (HWND control : controls_) {
+      if (control && GetUpdateRect(control, nullptr, FALSE)) return false;
+    }
+    return true;
+  });
 }
 
 bool MainWindow::WaitForStatus(std::wstring_view text, DWORD timeout_ms) const {

@@ -61,15 +61,20 @@ class MainWindow {
   // The control's text (WM_GETTEXT: another process's window text can only be had by
   // asking its window).
   std::wstring Text(Control control) const;
+  // What a user does. A user cannot reach a disabled control, while its window procedure
+  // would still take these messages, so each of them does nothing and returns false
+  // when the control is disabled.
+  //
   // Replaces a field's text at once, as pasting over a selection does (WM_SETTEXT).
-  void SetText(Control control, std::wstring_view text) const;
+  bool SetText(Control control, std::wstring_view text) const;
   // Types into a field key by key: all selected first, then one WM_CHAR per character.
-  void Type(Control control, std::wstring_view text) const;
-  // A click on a button, check box or radio button (BM_CLICK: press and release).
-  void Click(Control control) const;
+  bool Type(Control control, std::wstring_view text) const;
+  // A click on a button, check box or radio button (BM_CLICK: press and release). It
+  // returns once the program has handled the click.
+  bool Click(Control control) const;
   // A double click with the left button in the middle of the control, as the mouse
   // sends it: down, up, double click, up.
-  void DoubleClick(Control control) const;
+  bool DoubleClick(Control control) const;
   // Drops the files (full paths) on the control as the shell drops them: WM_DROPFILES
   // with a DROPFILES block in the program's memory. False when the block could not be
   // made there or the message was not taken.
@@ -85,6 +90,14 @@ class MainWindow {
   DWORD WindowExStyle() const;
   RECT WindowRect() const;
   RECT ClientRectOnScreen() const;
+
+  // Clicks "Start" and waits until the run has ended: "done it!" shown and the inputs
+  // enabled again. The click locks the inputs before it returns, so a "done it!" left
+  // from an earlier run is not taken for this run's end. On failure `problem` says why.
+  bool RunToTheEnd(std::string* problem = nullptr) const;
+
+  // Has the window and its controls paint what is pending, and waits until they have.
+  bool WaitUntilPainted() const;
 
   // Waits until the status line shows `text`.
   bool WaitForStatus(std::wstring_view text, DWORD timeout_ms = kDefaultWaitMs) const;
