@@ -199,6 +199,7 @@ struct ReplaceCase {
   std::u16string_view subject;
   std::u16string_view replacement;
   std::u16string_view expected;
+  const char* not_sent_because = nullptr;  // why Wine's object is not given this row
 };
 
 // Wine's own test file also passes a logical and a number as the replacement; those
@@ -219,7 +220,8 @@ inline constexpr ReplaceCase kReplaceCases[] = {
 
     // Group numbers: two digits when they name a group, else one.
     {true, u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)", u"abcdefghijk", u"$11$10$1$12$0$", u"kjaa2$0$"},
-    {true, u"(a)", u"a", u"$01$00$9$", u"a$00$9$"},
+    {true, u"(a)", u"a", u"$01$9$", u"a$9$"},
+    {true, u"(a)", u"a", u"$00", u"$00", "Wine's Replace reads the group before the first for $00 and crashes"},
     {true, u"(a)|b", u"ab", u"[$1]", u"[a][]"},
     {true, u"a", u"bab", u"$", u"b$b"},
     {true, u"\\w+", u"\u4e2d ab \u6587", u"<$&>", u"\u4e2d <ab> \u6587"},
