@@ -219,7 +219,8 @@ class PatternGrammar {
       return;
     } else if (kind == 6 && !closed_.empty() && captures) {
       out.push_back(u'\\');
-      out.push_back(static_cast<char16_t>(u'0' + closed_[Below(static_cast<unsigned>(closed_.size()))]));
+      const int group = closed_[Below(static_cast<unsigned>(closed_.size()))];
+      out.push_back(static_cast<char16_t>(u'0' + group));
     } else if (kind == 7) {
       out += Chance(50) ? u"(?=" : u"(?!";
       ++in_look_;
