@@ -76,8 +76,8 @@ TEST(StartUpTest, FirstStartShowsTheDefaultsInACentredFixedWindow) {
   const RECT rect = window.WindowRect();
   EXPECT_EQ(rect.right - rect.left, 430);
   EXPECT_EQ(rect.bottom - rect.top, 480);
-  EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) / 2 - 430 / 2);
-  EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) / 2 - 480 / 2);
+  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 430) / 2);
+  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 480) / 2);
   EXPECT_FALSE(rect.left == 745 && rect.top == 300);
 
   // Caption, system menu and minimise box; no sizing frame and no maximise box. A
