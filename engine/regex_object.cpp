@@ -17,16 +17,6 @@ namespace {
 
 constexpr std::int32_t kNoPosition = -1;
 
-// wchar_t is UTF-16 on Windows, so the two kinds of text differ in type only.
-std::u16string ToUtf16(std::string_view gbk) {
-  const std::wstring wide = text::GbkToWide(gbk);
-  return std::u16string(wide.begin(), wide.end());
-}
-
-std::string ToGbk(std::u16string_view utf16) {
-  return text::WideToGbk(std::wstring(utf16.begin(), utf16.end()));
-}
-
 }  // namespace
 
 struct RegexObject::Engine {
@@ -67,12 +57,12 @@ bool RegexObject::Execute(std::string_view pattern, std::string_view subject,
   matches_.reset();
 
   std::u16string pattern16 =
-      quote_substitution ? ToUtf16(text::ReplaceAll(pattern, text::kQuoteWord, "\""))
-                         : ToUtf16(pattern);
+      quote_substitution ? text::GbkToUtf16(text::ReplaceAll(pattern, text::kQuoteWord, "\""))
+                         : text::GbkToUtf16(pattern);
   regex::Regex compiled(pattern16, options);
   auto engine = std::make_shared<Engine>(Engine{std::move(pattern16), std::move(compiled)});
   engine_ = engine;
-  subject_ = ToUtf16(subject);
+  subject_ = text::GbkToUtf16(subject);
 
   if (!engine->regex.IsValid()) return false;
   // A search that spends its step budget comes back without matches.
@@ -85,13 +75,14 @@ bool RegexObject::Execute(std::string_view pattern, std::string_view subject,
 void RegexObject::Reserved() {}
 
 std::string RegexObject::GetPattern() const {
-  return engine_ ? ToGbk(engine_->pattern) : std::string();
+  return engine_ ? text::Utf16ToGbk(engine_->pattern) : std::string();
 }
 
 std::string RegexObject::Replace(std::string_view replacement) const {
   if (!engine_ || !matches_) return {};
-  return ToGbk(regex::ReplaceMatches(subject_, matches_->list, engine_->regex.GroupCount(),
-                                     ToUtf16(replacement)));
+  return text::Utf16ToGbk(regex::ReplaceMatches(subject_, matches_->list,
+                                                engine_->regex.GroupCount(),
+                                                text::GbkToUtf16(replacement)));
 }
 
 std::int32_t RegexObject::GetMatchCount() const {
@@ -103,7 +94,7 @@ std::string RegexObject::GetMatchText(std::int32_t match, std::int32_t* position
   if (match < 1 || match > GetMatchCount()) return {};
   const regex::Span& span = matches_->list[static_cast<std::size_t>(match - 1)].whole;
   if (position != nullptr) *position = static_cast<std::int32_t>(span.index);
-  return ToGbk(std::u16string_view(subject_).substr(span.index, span.length));
+  return text::Utf16ToGbk(std::u16string_view(subject_).substr(span.index, span.length));
 }
 
 std::string RegexObject::GetSubMatchText(std::int32_t match, std::int32_t group,
@@ -115,7 +106,7 @@ std::string RegexObject::GetSubMatchText(std::int32_t match, std::int32_t group,
   const regex::Span& span = groups[static_cast<std::size_t>(group - 1)];
   if (!span.matched()) return {};
   if (position != nullptr) *position = static_cast<std::int32_t>(span.index);
-  return ToGbk(std::u16string_view(subject_).substr(span.index, span.length));
+  return text::Utf16ToGbk(std::u16string_view(subject_).substr(span.index, span.length));
 }
 
 std::int32_t RegexObject::GetSubMatchCount() const {

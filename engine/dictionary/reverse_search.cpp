@@ -16,15 +16,6 @@ std::uint64_t Hash(std::u16string_view text) {
   return hash ^ (text.size() * 0x9E3779B97F4A7C15ull);
 }
 
-std::u16string ToU16(std::string_view gbk) {
-  const std::wstring wide = text::GbkToWide(gbk);
-  return std::u16string(wide.begin(), wide.end());
-}
-
-std::string FromU16(std::u16string_view text) {
-  return text::WideToGbk(std::wstring(text.begin(), text.end()));
-}
-
 }  // namespace
 
 std::string ReverseSearchText(std::string_view dictionary_text) {
@@ -64,7 +55,8 @@ bool IsPlainReverseName(std::string_view name) {
   return true;
 }
 
-ReverseIndex::ReverseIndex(std::string_view section_text) : text_(ToU16(section_text)) {
+ReverseIndex::ReverseIndex(std::string_view section_text)
+    : text_(text::GbkToUtf16(section_text)) {
   const std::size_t size = text_.size();
   std::size_t line_start = 0;
   while (line_start <= size) {
@@ -98,7 +90,7 @@ ReverseIndex::ReverseIndex(std::string_view section_text) : text_(ToU16(section_
 }
 
 ReverseResult ReverseIndex::Find(std::string_view plain_name) const {
-  const std::u16string name = ToU16(plain_name);
+  const std::u16string name = text::GbkToUtf16(plain_name);
   ReverseResult result;
   const Place* first = nullptr;
   const auto [begin, end] = places_.equal_range(Hash(name));
@@ -112,9 +104,8 @@ ReverseResult ReverseIndex::Find(std::string_view plain_name) const {
     if (!first || place.equals < first->equals) first = &place;
   }
   if (first) {
-    result.first_key =
-        FromU16(std::u16string_view(text_).substr(first->line_start,
-                                                  first->equals - first->line_start));
+    result.first_key = text::Utf16ToGbk(
+        std::u16string_view(text_).substr(first->line_start, first->equals - first->line_start));
   }
   return result;
 }

@@ -41,6 +41,16 @@ std::string WideToGbk(std::wstring_view wide) {
   return FromWide(kGbkCodePage, wide, 0, nullptr);
 }
 
+// wchar_t is UTF-16 on Windows: the two kinds of text differ in type only.
+std::u16string GbkToUtf16(std::string_view gbk) {
+  const std::wstring wide = GbkToWide(gbk);
+  return std::u16string(wide.begin(), wide.end());
+}
+
+std::string Utf16ToGbk(std::u16string_view utf16) {
+  return WideToGbk(std::wstring(utf16.begin(), utf16.end()));
+}
+
 std::optional<std::string> WideToGbkExact(std::wstring_view wide) {
   BOOL used_default = FALSE;
   std::string gbk = FromWide(kGbkCodePage, wide, WC_NO_BEST_FIT_CHARS, &used_default);

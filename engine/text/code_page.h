@@ -22,6 +22,11 @@ std::wstring GbkToWide(std::string_view gbk);
 // UTF-16 to GBK; a character that GBK lacks becomes the default character "?".
 std::string WideToGbk(std::wstring_view wide);
 
+// The same two conversions for the pattern engine, whose UTF-16 text is char16_t so
+// that it builds without a platform header.
+std::u16string GbkToUtf16(std::string_view gbk);
+std::string Utf16ToGbk(std::u16string_view utf16);
+
 // UTF-16 to GBK only when every character has an exact GBK form (no best fit, no
 // default character); nothing otherwise. For names that must not turn into another.
 std::optional<std::string> WideToGbkExact(std::wstring_view wide);

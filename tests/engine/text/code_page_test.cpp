@@ -10,6 +10,8 @@ TEST(CodePageTest, GbkRoundTripsThroughUtf16AndUtf8) {
   const std::string gbk = "\xBD\xF0 Gold";  // 金 Gold
   EXPECT_EQ(GbkToWide(gbk), L"\x91D1 Gold");
   EXPECT_EQ(WideToGbk(L"\x91D1 Gold"), gbk);
+  EXPECT_EQ(GbkToUtf16(gbk), u"\x91D1 Gold");
+  EXPECT_EQ(Utf16ToGbk(u"\x91D1 Gold"), gbk);
   EXPECT_EQ(GbkToUtf8(gbk), "\xE9\x87\x91 Gold");
   EXPECT_EQ(Utf8ToGbk("\xE9\x87\x91 Gold"), gbk);
   EXPECT_EQ(GbkToWide(""), L"");
