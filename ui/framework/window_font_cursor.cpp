@@ -1,27 +1,10 @@
 // qoWindowBase: the window's own cursor and font, exchanged with cursor and font objects.
 #include "ui/framework/bag_keys.h"
+#include "ui/framework/gdi/device_context.h"
 #include "ui/framework/window_base.h"
 
 namespace marlivo::ui {
-namespace {
-
-// A window's device context for the length of one operation.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  ~WindowDc() {
-    if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
-  }
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
-}  // namespace
+using gdi::WindowDc;
 
 // The new copy is shown before the old one is destroyed, so that the cursor on the
 // screen is never one that no longer exists.

@@ -4,45 +4,25 @@
 #include <string>
 
 #include "engine/text/code_page.h"
+#include "ui/framework/gdi/device_context.h"
 
 namespace marlivo::gdi {
 namespace {
 
-// The screen's device context for as long as it is needed.
-struct ScreenDc {
-  HDC dc = GetDC(nullptr);
-  ~ScreenDc() {
-    if (dc != nullptr) ReleaseDC(nullptr, dc);
-  }
-  ScreenDc() = default;
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-};
-
 // The graphics a LOGFONT is measured on: the caller's, or a temporary one on the
-// screen that goes when this does.
+// screen's device context that goes when this does.
 class MeasuringGraphics {
  public:
-  explicit MeasuringGraphics(const qoGraphics* given) {
-    if (given != nullptr) {
-      handle_ = given->GetHandle();
-      return;
-    }
-    if (screen_.dc != nullptr && gp::GdipCreateFromHDC(screen_.dc, &own_) == kGdipOk) {
-      handle_ = own_;
-    }
+  explicit MeasuringGraphics(const qoGraphics* given)
+      : given_(given), own_(given != nullptr ? nullptr : screen_.get()) {}
+  Gdiplus::GpGraphics* Get() const {
+    return given_ != nullptr ? given_->GetHandle() : own_.GetHandle();
   }
-  ~MeasuringGraphics() {
-    if (own_ != nullptr) gp::GdipDeleteGraphics(own_);
-  }
-  MeasuringGraphics(const MeasuringGraphics&) = delete;
-  MeasuringGraphics& operator=(const MeasuringGraphics&) = delete;
-  Gdiplus::GpGraphics* Get() const { return handle_; }
 
  private:
-  ScreenDc screen_;
-  Gdiplus::GpGraphics* own_ = nullptr;
-  Gdiplus::GpGraphics* handle_ = nullptr;
+  const qoGraphics* given_;
+  WindowDc screen_;
+  qoGraphics own_;  // empty when the caller gave one
 };
 
 }  // namespace
@@ -101,8 +81,8 @@ int qoFont::CreateDefault(std::optional<HDC> dc) {
   DeleteFont();
   LOGFONTW logFont{};
   if (GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) == 0) return 0;
-  ScreenDc screen;
-  HDC on = dc.has_value() ? *dc : screen.dc;
+  const WindowDc screen;
+  HDC on = dc.has_value() ? *dc : screen.get();
   Gdiplus::GpFont* font = nullptr;
   const GpStatus status = gp::GdipCreateFontFromLogfontW(on, &logFont, &font);
   return Adopt(status, font);

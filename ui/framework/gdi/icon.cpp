@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/text/code_page.h"
+#include "ui/framework/gdi/device_context.h"
 #include "ui/framework/module_instance.h"
 
 namespace marlivo::gdi {
@@ -74,49 +75,14 @@ bool MaskSize(HICON handle, SIZE* size) {
   return true;
 }
 
-// A screen-compatible memory DC with a 32-bit bottom-up DIB of the size selected, the
-// icon drawn into it. Everything is released when it goes, except the DIB once taken.
-struct IconCanvas {
-  HDC screen = nullptr;
-  HDC memory = nullptr;
-  HBITMAP dib = nullptr;
-  HGDIOBJ previous = nullptr;
-  void* bits = nullptr;
-
-  IconCanvas(HICON handle, SIZE size) {
-    screen = GetDC(nullptr);
-    if (screen == nullptr) return;
-    memory = CreateCompatibleDC(screen);
-    if (memory == nullptr) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dib == nullptr) return;
-    previous = SelectObject(memory, dib);
-    DrawIconEx(memory, 0, 0, handle, size.cx, size.cy, 0, nullptr, DI_NORMAL);
-    GdiFlush();
-  }
-  HBITMAP Take() {
-    HBITMAP taken = dib;
-    if (memory != nullptr && previous != nullptr) SelectObject(memory, previous);
-    previous = nullptr;
-    dib = nullptr;
-    return taken;
-  }
-  ~IconCanvas() {
-    if (memory != nullptr && previous != nullptr) SelectObject(memory, previous);
-    if (dib != nullptr) DeleteObject(dib);
-    if (memory != nullptr) DeleteDC(memory);
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
-  }
-  IconCanvas(const IconCanvas&) = delete;
-  IconCanvas& operator=(const IconCanvas&) = delete;
-};
+// Draws the icon at the given size into a 32-bit bottom-up DIB on a canvas compatible
+// with the screen; false when the canvas could not be made.
+bool DrawOnCanvas(HICON handle, SIZE size, const WindowDc& screen, DibCanvas& canvas) {
+  if (screen.get() == nullptr || canvas.dc() == nullptr) return false;
+  DrawIconEx(canvas.dc(), 0, 0, handle, size.cx, size.cy, 0, nullptr, DI_NORMAL);
+  GdiFlush();
+  return true;
+}
 
 }  // namespace
 
@@ -250,7 +216,9 @@ HBITMAP qoIcon::ToHBITMAP(SIZE* size, int sizeGiven) const {
   if (!MaskSize(GetHandle(), &maskSize)) return nullptr;
   if (sizeGiven == 0) *size = maskSize;
   if (size->cx <= 0 || size->cy <= 0) return nullptr;
-  IconCanvas canvas(GetHandle(), *size);
+  const WindowDc screen;
+  DibCanvas canvas(screen.get(), *size);
+  if (!DrawOnCanvas(GetHandle(), *size, screen, canvas)) return nullptr;
   return canvas.Take();
 }
 
@@ -259,8 +227,9 @@ qoBitmap qoIcon::ToBitmap(std::optional<SIZE> size) const {
   if (!MaskSize(GetHandle(), &used)) return qoBitmap();
   if (size.has_value()) used = *size;
   if (used.cx <= 0 || used.cy <= 0) return qoBitmap();
-  IconCanvas canvas(GetHandle(), used);
-  if (canvas.bits == nullptr) return qoBitmap();
+  const WindowDc screen;
+  DibCanvas canvas(screen.get(), used);
+  if (!DrawOnCanvas(GetHandle(), used, screen, canvas)) return qoBitmap();
   Gdiplus::GpBitmap* bitmap = nullptr;
   if (gp::GdipCreateBitmapFromScan0(used.cx, used.cy, 0, PixelFormat32bppARGB, nullptr, &bitmap) !=
       kGdipOk) {
@@ -275,7 +244,7 @@ qoBitmap qoIcon::ToBitmap(std::optional<SIZE> size) const {
   }
   // The DIB is bottom-up, the GDI+ bitmap top-down: row i takes DIB row height - 1 - i.
   const std::size_t rowBytes = static_cast<std::size_t>(used.cx) * 4;
-  const auto* source = static_cast<const unsigned char*>(canvas.bits);
+  const auto* source = static_cast<const unsigned char*>(canvas.bits());
   auto* target = static_cast<unsigned char*>(locked.Scan0);
   for (LONG row = 0; row < used.cy; ++row) {
     std::memcpy(target + static_cast<std::ptrdiff_t>(row) * locked.Stride,

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tests/ui/framework/gdi/gdiplus_started.h"
+#include "ui/framework/gdi/device_context.h"
 
 namespace marlivo::gdi {
 namespace {
@@ -20,16 +21,6 @@ constexpr const wchar_t* kLatinFamily = L"DejaVu Sans";
 constexpr const wchar_t* kCjkFamily = L"WenQuanYi Micro Hei";
 // 文泉驿微米黑, the CJK family's Chinese name, in GBK.
 constexpr const char* kCjkFamilyGbk = "\xCE\xC4\xC8\xAA\xE6\xE4\xCE\xA2\xC3\xD7\xBA\xDA";
-
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
 
 std::wstring FaceOf(HFONT font) {
   LOGFONTW logFont{};
@@ -152,7 +143,7 @@ TEST(FontTest, ToHFONTGivesANewGdiFontToEachCaller) {
 }
 
 TEST(FontTest, LogFontHeightFollowsTheGraphicsResolution) {
-  ScreenDc screen;
+  const WindowDc screen;
   qoGraphics graphics(screen.get());
   ASSERT_NE(graphics.GetHandle(), nullptr);
   Gdiplus::REAL dpi = 0;
@@ -172,7 +163,7 @@ TEST(FontTest, LogFontHeightFollowsTheGraphicsResolution) {
 }
 
 TEST(FontTest, FontsFromGdiFontsAndLogFonts) {
-  ScreenDc screen;
+  const WindowDc screen;
   LOGFONTW source{};
   source.lfHeight = -15;
   source.lfWeight = FW_BOLD;
@@ -227,7 +218,7 @@ TEST(FontTest, CreateDefaultTakesTheStockGuiFont) {
   ASSERT_NE(GetObjectW(made, sizeof(back), &back), 0);
   EXPECT_EQ(std::abs(back.lfHeight), std::abs(stock.lfHeight));
   DeleteObject(made);
-  ScreenDc screen;
+  const WindowDc screen;
   EXPECT_EQ(font.CreateDefault(screen.get()), 1);
 }
 
