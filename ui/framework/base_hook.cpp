@@ -27,9 +27,6 @@ constexpr UINT kDropFileCount = 0xFFFFFFFF;
 constexpr UINT kDropPathUnits = 260;
 constexpr int kClassNameUnits = 260;
 
-int SignedLow(LPARAM value) { return static_cast<short>(LOWORD(value)); }
-int SignedHigh(LPARAM value) { return static_cast<short>(HIWORD(value)); }
-
 // Ctrl, Shift and Alt as they are on the keyboard while the message is handled.
 int KeysDown() {
   int keys = 0;

@@ -25,9 +25,6 @@ constexpr UINT kBalloonClicked = 0x405;
 
 BackgroundPainter g_backgroundPainter = nullptr;
 
-int SignedLow(std::intptr_t value) { return static_cast<short>(LOWORD(value)); }
-int SignedHigh(std::intptr_t value) { return static_cast<short>(HIWORD(value)); }
-
 void RaiseWindowEvent(ObjectCore* core, const char* name, HWND window) {
   if (auto handler = GetPropertyAs<WindowHandler>(core, name)) handler(window);
 }

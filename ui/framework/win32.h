@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #undef SendMessage
 #undef PostMessage
 #undef GetClassName
@@ -21,5 +23,10 @@ namespace marlivo::ui {
 inline const wchar_t* WideResource(const char* id) {
   return reinterpret_cast<const wchar_t*>(id);
 }
+
+// The low and high 16 bits of a message parameter, sign-extended: positions and sizes
+// in messages can be negative.
+inline int SignedLow(std::intptr_t value) { return static_cast<short>(LOWORD(value)); }
+inline int SignedHigh(std::intptr_t value) { return static_cast<short>(HIWORD(value)); }
 
 }  // namespace marlivo::ui
