@@ -18,6 +18,7 @@ namespace marlivo::gdi {
 // DrawIconEx's DI_NORMAL: mask and image.
 inline constexpr UINT kDrawIconNormal = DI_NORMAL;
 
+// The operations are virtual and follow the wrapper base's in this fixed order.
 class qoIcon : public qoWrapperBase {
  public:
   qoIcon();
@@ -26,43 +27,44 @@ class qoIcon : public qoWrapperBase {
 
   // Destroys the held icon or cursor (DestroyIcon or DestroyCursor, as GetIconInfo
   // tells, and the info bitmaps); the object is empty afterwards.
-  void Destroy();
-  HICON GetHandle() const;
+  virtual void Destroy();
+  virtual HICON GetHandle() const;
   // Destroy, then own the given handle.
-  void SetHandle(HICON handle);
+  virtual void SetHandle(HICON handle);
   // An .ico or .cur file's bytes; the image of the directory entry `index` becomes the
   // icon, at the given size (0: the image's own). 0, and an empty object, when the
   // entry or its image lies outside the bytes or the system made no handle.
-  int LoadFromMemory(std::span<const unsigned char> file, std::optional<int> index = {},
-                     std::optional<int> width = {}, std::optional<int> height = {});
-  int LoadFromFileW(const wchar_t* path, int cursor, int width, int height);
-  int FromBitmap(const qoBitmap& bitmap);
+  virtual int LoadFromMemory(std::span<const unsigned char> file,
+                             std::optional<int> index = {}, std::optional<int> width = {},
+                             std::optional<int> height = {});
+  virtual int LoadFromFileW(const wchar_t* path, int cursor, int width, int height);
+  virtual int FromBitmap(const qoBitmap& bitmap);
   // The path is GBK text.
-  int LoadFromFile(const char* path, int cursor, int width, int height);
+  virtual int LoadFromFile(const char* path, int cursor, int width, int height);
   // Name or number (MAKEINTRESOURCEW) of a system cursor, or of a cursor resource of
   // the program's module.
-  int LoadSystemCursor(const wchar_t* name);
-  int LoadCursorResource(const wchar_t* name);
-  int LoadSystemIcon(const wchar_t* name);
-  int LoadIconResource(const wchar_t* name);
+  virtual int LoadSystemCursor(const wchar_t* name);
+  virtual int LoadCursorResource(const wchar_t* name);
+  virtual int LoadSystemIcon(const wchar_t* name);
+  virtual int LoadIconResource(const wchar_t* name);
   // A new object holding a copy (CopyIcon) of the handle.
-  qoIcon Clone() const;
+  virtual qoIcon Clone() const;
   // A copy of the handle that the caller owns; 0 when empty.
-  HICON CopyHandle() const;
+  virtual HICON CopyHandle() const;
   // The mask bitmap's size: a monochrome icon's mask is twice the icon's height.
-  int GetWidth() const;
-  int GetHeight() const;
-  POINT GetHotSpot() const;
+  virtual int GetWidth() const;
+  virtual int GetHeight() const;
+  virtual POINT GetHotSpot() const;
   // 1 for an icon, 0 for a cursor or when empty.
-  int IsIcon() const;
+  virtual int IsIcon() const;
   // Draws the icon into a new 32-bit DIB section that the caller owns. When
   // `sizeGiven` is 0 the mask bitmap's size is used and written into `size`.
-  HBITMAP ToHBITMAP(SIZE* size, int sizeGiven) const;
+  virtual HBITMAP ToHBITMAP(SIZE* size, int sizeGiven) const;
   // Draws the icon into a new 32-bit ARGB GDI+ bitmap; an empty one on failure.
-  qoBitmap ToBitmap(std::optional<SIZE> size = {}) const;
+  virtual qoBitmap ToBitmap(std::optional<SIZE> size = {}) const;
   // DrawIconEx at (x, y); size 0 draws the icon at its own size.
-  int Draw(HDC dc, int x, int y, std::optional<int> size = {},
-           std::optional<UINT> flags = {}) const;
+  virtual int Draw(HDC dc, int x, int y, std::optional<int> size = {},
+                   std::optional<UINT> flags = {}) const;
 
  private:
   // Owns `handle` when it is non-zero; 1 then.

@@ -53,23 +53,24 @@ void BaseWrapperCleanup(WrapperCore* core);
 
 // The wrapper base: positions 0 and 1 of every wrapper class's operations are the
 // destructor (gives up this object's reference) and the copy (a second object on the
-// same core); positions 2 to 8 are the operations below. Every operation on an object
-// without a core does nothing and returns 0.
+// same core); positions 2 to 8 are the virtual operations below, which every wrapper
+// class keeps in this order before its own. Every operation on an object without a core
+// does nothing and returns 0.
 class qoWrapperBase {
  public:
   virtual ~qoWrapperBase();
   qoWrapperBase(const qoWrapperBase& other);
   qoWrapperBase& operator=(const qoWrapperBase& other);
 
-  WrapperCore* GetCore() const;
+  virtual WrapperCore* GetCore() const;
   // When both this object's core and the given core exist: AddRef the given one,
   // Release the own one, adopt the given one; 1. Otherwise 0 and nothing changes.
-  int ShareCore(WrapperCore* core);
-  WrapperCore* PeekCore() const;
-  std::uintptr_t* GetData() const;
-  std::uintptr_t GetDataItem(int index) const;
-  std::uintptr_t* GetDataItemAddress(int index) const;
-  void SetDataItem(int index, std::uintptr_t value);
+  virtual int ShareCore(WrapperCore* core);
+  virtual WrapperCore* PeekCore() const;
+  virtual std::uintptr_t* GetData() const;
+  virtual std::uintptr_t GetDataItem(int index) const;
+  virtual std::uintptr_t* GetDataItemAddress(int index) const;
+  virtual void SetDataItem(int index, std::uintptr_t value);
 
   // The core's reference count; 0 without a core.
   long GetRefCount() const;
