@@ -101,10 +101,10 @@ def sphere_colour(px, py, cx, cy, r):
     # Specular highlight (Blinn half vector between the light and the viewer).
     hx, hy, hz = lx / norm, ly / norm, lz / norm + 1.0
     hn = math.sqrt(hx * hx + hy * hy + hz * hz)
-    spec = max(0.0, (dx * hx + dy * hy + nz * hz) / hn) ** 40
+    specular = max(0.0, (dx * hx + dy * hy + nz * hz) / hn) ** 40
     base = (0.85, 0.42, 0.12)  # copper
     rim = 0.25 * (1.0 - nz) ** 2
-    colour = tuple(clamp(0.08 + b * (0.25 + 0.85 * diffuse) + spec * 0.9 + rim * 0.6) for b in base)
+    colour = tuple(clamp(0.08 + b * (0.25 + 0.85 * diffuse) + specular * 0.9 + rim * 0.6) for b in base)
     return colour, coverage
 
 

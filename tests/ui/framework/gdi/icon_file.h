@@ -8,7 +8,7 @@
 
 namespace marlivo::testing {
 
-struct IconImageSpec {
+struct IconImageLayout {
   int size;                // width and height in pixels
   std::uint32_t top;       // 0xAARRGGBB of the upper half
   std::uint32_t bottom;    // 0xAARRGGBB of the lower half
@@ -26,36 +26,37 @@ inline void PutDword(std::vector<unsigned char>& out, std::uint32_t value) {
 
 // One image as stored in an .ico: BITMAPINFOHEADER (height doubled for the mask), the
 // bottom-up BGRA rows, then the all-zero AND mask (rows padded to 4 bytes).
-inline std::vector<unsigned char> IconImage(const IconImageSpec& spec) {
+inline std::vector<unsigned char> IconImage(const IconImageLayout& layout) {
   std::vector<unsigned char> image;
-  const int maskRowBytes = ((spec.size + 31) / 32) * 4;
+  const int maskRowBytes = ((layout.size + 31) / 32) * 4;
   PutDword(image, 40);
-  PutDword(image, static_cast<std::uint32_t>(spec.size));
-  PutDword(image, static_cast<std::uint32_t>(spec.size * 2));
+  PutDword(image, static_cast<std::uint32_t>(layout.size));
+  PutDword(image, static_cast<std::uint32_t>(layout.size * 2));
   PutWord(image, 1);
   PutWord(image, 32);
   PutDword(image, 0);  // BI_RGB
-  PutDword(image, static_cast<std::uint32_t>(spec.size * spec.size * 4 + maskRowBytes * spec.size));
+  PutDword(image, static_cast<std::uint32_t>(layout.size * layout.size * 4 +
+                                             maskRowBytes * layout.size));
   for (int i = 0; i < 4; ++i) PutDword(image, 0);
-  for (int row = spec.size - 1; row >= 0; --row) {  // bottom-up
-    const std::uint32_t colour = row < spec.size / 2 ? spec.top : spec.bottom;
-    for (int x = 0; x < spec.size; ++x) PutDword(image, colour);
+  for (int row = layout.size - 1; row >= 0; --row) {  // bottom-up
+    const std::uint32_t colour = row < layout.size / 2 ? layout.top : layout.bottom;
+    for (int x = 0; x < layout.size; ++x) PutDword(image, colour);
   }
-  image.insert(image.end(), static_cast<std::size_t>(maskRowBytes * spec.size), 0);
+  image.insert(image.end(), static_cast<std::size_t>(maskRowBytes * layout.size), 0);
   return image;
 }
 
-inline std::vector<unsigned char> IconFile(const std::vector<IconImageSpec>& specs,
+inline std::vector<unsigned char> IconFile(const std::vector<IconImageLayout>& layouts,
                                            unsigned type = 1) {
   std::vector<unsigned char> file;
   PutWord(file, 0);
   PutWord(file, type);
-  PutWord(file, static_cast<unsigned>(specs.size()));
+  PutWord(file, static_cast<unsigned>(layouts.size()));
   std::vector<std::vector<unsigned char>> images;
-  for (const IconImageSpec& spec : specs) images.push_back(IconImage(spec));
-  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * specs.size());
-  for (std::size_t i = 0; i < specs.size(); ++i) {
-    const auto side = static_cast<unsigned char>(specs[i].size >= 256 ? 0 : specs[i].size);
+  for (const IconImageLayout& layout : layouts) images.push_back(IconImage(layout));
+  std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * layouts.size());
+  for (std::size_t i = 0; i < layouts.size(); ++i) {
+    const auto side = static_cast<unsigned char>(layouts[i].size >= 256 ? 0 : layouts[i].size);
     file.push_back(side);
     file.push_back(side);
     file.push_back(0);  // colour count

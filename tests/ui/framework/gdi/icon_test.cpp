@@ -13,13 +13,14 @@
 #include "engine/text/code_page.h"
 #include "tests/ui/framework/gdi/gdiplus_started.h"
 #include "tests/ui/framework/gdi/icon_file.h"
+#include "ui/framework/gdi/device_context.h"
 #include "ui/framework/module_instance.h"
 
 namespace marlivo::gdi {
 namespace {
 
 using testing::IconFile;
-using testing::IconImageSpec;
+using testing::IconImageLayout;
 
 constexpr std::uint32_t kRed = 0xFFFF0000;
 constexpr std::uint32_t kGreen = 0xFF00FF00;
@@ -43,24 +44,12 @@ bool IsLiveIcon(HICON handle) {
 // A top-down 32-bit DIB section on a memory DC, filled with one colour.
 class Canvas {
  public:
-  Canvas(int width, int height, std::uint32_t fill) : width_(width) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    dc_ = CreateCompatibleDC(nullptr);
-    dib_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-    old_ = SelectObject(dc_, dib_);
+  Canvas(int width, int height, std::uint32_t fill)
+      : width_(width), canvas_(nullptr, SIZE{width, height}, DibRows::kTopDown) {
+    bits_ = static_cast<std::uint32_t*>(canvas_.bits());
     for (int i = 0; i < width * height; ++i) bits_[i] = fill;
   }
-  ~Canvas() {
-    SelectObject(dc_, old_);
-    DeleteObject(dib_);
-    DeleteDC(dc_);
-  }
-  HDC dc() const { return dc_; }
+  HDC dc() const { return canvas_.dc(); }
   std::uint32_t At(int x, int y) const {
     GdiFlush();
     return bits_[y * width_ + x] & 0xFFFFFF;
@@ -68,9 +57,7 @@ class Canvas {
 
  private:
   int width_;
-  HDC dc_ = nullptr;
-  HBITMAP dib_ = nullptr;
-  HGDIOBJ old_ = nullptr;
+  DibCanvas canvas_;
   std::uint32_t* bits_ = nullptr;
 };
 
