@@ -13,6 +13,7 @@
 #include "engine/dictionary.h"
 #include "engine/files/safe_replace.h"
 #include "engine/files/system_path.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_folder.h"
 
 namespace marlivo::engine {
@@ -20,6 +21,7 @@ namespace {
 
 using namespace std::string_literals;
 using testing::TempFolder;
+using testing::Utf16FileBytes;
 
 const std::string kGold = "\xBD\xF0";       // 金
 const std::string kUpperA = "\x81\x41";     // two Chinese characters whose second bytes
@@ -88,14 +90,6 @@ TEST(ForwardLookupTest, FollowsTheFileWhenItChanges) {
 
 TEST(ForwardLookupTest, MalformedDictionariesGiveSensibleResults) {
   TempFolder temp;
-  auto utf16 = [](std::wstring_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (wchar_t ch : text) {
-      bytes.push_back(static_cast<char>(ch & 0xFF));
-      bytes.push_back(static_cast<char>(ch >> 8));
-    }
-    return bytes;
-  };
   const std::string long_value(3 << 20, 'v');
   struct Case {
     std::string content;
@@ -104,8 +98,8 @@ TEST(ForwardLookupTest, MalformedDictionariesGiveSensibleResults) {
   } const cases[] = {
       {"Gold=Au\r\n", "Gold", ""},                                  // no sections
       {"\xEF\xBB\xBF[dic]\r\n\xE9\x87\x91=Au\r\n", kGold, "Au"},   // UTF-8 with its mark
-      {utf16(L"[dic]\r\n\x91D1=Au\r\n"), kGold, "Au"},               // UTF-16 with its mark
-      {utf16(L"[dic]\r\nGold=\xD55C\r\n"), "Gold", "?"},             // a character GBK lacks
+      {Utf16FileBytes(L"[dic]\r\n\x91D1=Au\r\n"), kGold, "Au"},          // UTF-16 with its mark
+      {Utf16FileBytes(L"[dic]\r\nGold=\xD55C\r\n"), "Gold", "?"},        // GBK lacks it
       {"[dic]\r\nGold=" + long_value + "\r\nB=b", "Gold", long_value},  // values of any length
       {"[dic]\r\n" + std::string(1 << 20, '=') + "\r\nB=b", "B", "b"},
       {"[dic]\r\nGold=A\0u\r\n"s, "Gold", "A"},

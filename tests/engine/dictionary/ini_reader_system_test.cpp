@@ -11,6 +11,7 @@
 #include "engine/dictionary.h"
 #include "engine/dictionary/dictionary_text.h"
 #include "engine/dictionary/ini_reader.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_folder.h"
 
 namespace marlivo::dictionary {
@@ -21,16 +22,6 @@ struct Row {
   std::string section;
   std::vector<std::string> keys;
 };
-
-std::string Utf16Bytes(std::wstring_view text, bool big_endian) {
-  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-  for (wchar_t ch : text) {
-    const char high = static_cast<char>((ch >> 8) & 0xFF);
-    const char low = static_cast<char>(ch & 0xFF);
-    bytes += big_endian ? std::string{high, low} : std::string{low, high};
-  }
-  return bytes;
-}
 
 std::string Hex(std::string_view text) {
   std::string hex;
@@ -94,8 +85,10 @@ std::vector<Row> Rows() {
       {"[configs]\r\nMaterialFolder=C:\\m\r\nFrom=1\r\n[dic]\r\nFrom=x\r\n", "configs",
        {"MaterialFolder", "materialfolder", "From", "Missing"}},
       {"\xEF\xBB\xBF[dic]\r\n\xE9\x87\x91=Au\r\nGold=\xE9\x87\x91\r\n", "dic", {kGold, "Gold"}},
-      {Utf16Bytes(L"[dic]\r\n\x91D1=Au\r\nGold=\x91D1\r\n", false), "dic", {kGold, "Gold"}},
-      {Utf16Bytes(L"[dic]\r\n\x91D1=Au\r\nGold=\x91D1\r\n", true), "dic", {kGold, "Gold"}},
+      {testing::Utf16FileBytes(L"[dic]\r\n\x91D1=Au\r\nGold=\x91D1\r\n", false), "dic",
+       {kGold, "Gold"}},
+      {testing::Utf16FileBytes(L"[dic]\r\n\x91D1=Au\r\nGold=\x91D1\r\n", true), "dic",
+       {kGold, "Gold"}},
       {"", "dic", {"Gold"}},
   };
 }

@@ -14,6 +14,7 @@
 #include "engine/dictionary/reverse_search.h"
 #include "engine/files/system_path.h"
 #include "engine/run_log.h"
+#include "tests/support/file_bytes.h"
 #include "tests/support/temp_folder.h"
 
 namespace marlivo::engine {
@@ -21,6 +22,7 @@ namespace {
 
 using namespace std::string_literals;
 using testing::TempFolder;
+using testing::Utf16FileBytes;
 
 const std::string kGold = "\xBD\xF0";  // 金
 // A character whose second byte is "[": it must not end the section.
@@ -89,14 +91,6 @@ TEST(ReverseLookupTest, WriteProtectedUnreadableAndOddDictionaries) {
   EXPECT_EQ(ReverseLookup(temp.Join("ro.ini"), "Au", log), "Gold");
   EXPECT_EQ(ReverseLookup(temp.Join("missing.ini"), "", log), "");
 
-  auto utf16 = [](std::wstring_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (wchar_t ch : text) {
-      bytes.push_back(static_cast<char>(ch & 0xFF));
-      bytes.push_back(static_cast<char>(ch >> 8));
-    }
-    return bytes;
-  };
   struct Case {
     std::string content;
     std::string name;
@@ -108,7 +102,7 @@ TEST(ReverseLookupTest, WriteProtectedUnreadableAndOddDictionaries) {
       {"[dic]\r\nGold=Au\x1A\r\nLead=Pb\r\n", "Pb", ""},  // Ctrl-Z ends the text
       {"[dic]\r\nGold=Au\r\n\0Lead=Pb\r\n"s, "Pb", ""},
       {"\xEF\xBB\xBF[dic]\r\n\xE9\x87\x91=Au\r\n", "Au", kGold},
-      {utf16(L"[dic]\r\n\x91D1=Au\r\n"), "Au", kGold},
+      {Utf16FileBytes(L"[dic]\r\n\x91D1=Au\r\n"), "Au", kGold},
       {"[dic]\r\n" + std::string(1 << 18, 'k') + "=Au\r\nb=" + std::string(1 << 18, '='),
        "Au", std::string(1 << 18, 'k')},
       {"[dic]\r\n" + std::string(1 << 18, '=') + "\r\n", "=", std::string((1 << 18) - 2, '=')},

@@ -357,6 +357,46 @@ TEST_F(WindowOperationsTest, CallDefaultGoesToTheReplacedProcedureOrDefWindowPro
   EXPECT_EQ(own.CallDefault(WM_GETTEXTLENGTH, 0, 0), 4);
 }
 
+int g_paintCalls = 0;
+
+int CountPaints(HWND, HDC, int, int, int, int) {
+  ++g_paintCalls;
+  return 0;
+}
+
+TEST_F(WindowOperationsTest, UpdatePaintsAPendingRegionAndValidateDropsIt) {
+  qoWindowBase window;
+  ASSERT_NE(Top(window), nullptr);
+  PumpPending();
+  window.SetOnPaint(CountPaints);
+  RECT pending{};
+  g_paintCalls = 0;
+
+  window.Invalidate(0);
+  EXPECT_EQ(window.Update(), 1);  // paints at once, without a message loop
+  EXPECT_EQ(g_paintCalls, 1);
+  EXPECT_FALSE(::GetUpdateRect(window.GetHwnd(), &pending, FALSE));
+
+  window.Invalidate(0);
+  EXPECT_EQ(window.Validate(), 1);
+  EXPECT_FALSE(::GetUpdateRect(window.GetHwnd(), &pending, FALSE));
+  window.Update();
+  EXPECT_EQ(g_paintCalls, 1);  // nothing was left to paint
+}
+
+TEST_F(WindowOperationsTest, AttachBindsAStandardControlAndDetachLetsItGo) {
+  const HWND recorder = CreateRecorder();
+  const LONG_PTR ownProcedure = ::GetWindowLongPtrW(recorder, GWLP_WNDPROC);
+  qoWindowBase window;
+  ASSERT_EQ(window.Attach(recorder), 1);
+  EXPECT_EQ(window.GetHwnd(), recorder);
+  EXPECT_NE(::GetWindowLongPtrW(recorder, GWLP_WNDPROC), ownProcedure);
+  window.Detach();
+  EXPECT_EQ(window.GetHwnd(), nullptr);
+  EXPECT_EQ(::GetWindowLongPtrW(recorder, GWLP_WNDPROC), ownProcedure);
+  ::DestroyWindow(recorder);
+}
+
 TEST_F(WindowOperationsTest, MessagesFocusAndCapture) {
   qoWindowBase window;
   ASSERT_NE(Top(window), nullptr);
