@@ -1,6 +1,8 @@
 // Test support for the window framework's tests.
 #include "tests/ui/framework/framework_test_support.h"
 
+#include <map>
+
 #include "ui/framework/window_binding.h"
 #include "ui/framework/window_registry.h"
 
@@ -43,6 +45,45 @@ HWND CreateTopWindow(qoWindowBase& object, DWORD style, int width, int height) {
   }
   return object.GetHwnd();
 }
+
+namespace {
+
+std::map<UINT, int>& Recorded() {
+  static std::map<UINT, int> recorded;
+  return recorded;
+}
+
+LRESULT CALLBACK RecorderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  ++Recorded()[message];
+  return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+const wchar_t* RecorderClass() {
+  static const wchar_t* name = [] {
+    WNDCLASSEXW info{};
+    info.cbSize = sizeof(info);
+    info.lpfnWndProc = RecorderProc;
+    info.hInstance = ::GetModuleHandleW(nullptr);
+    info.lpszClassName = L"MarlivoRecorder";
+    ::RegisterClassExW(&info);
+    return L"MarlivoRecorder";
+  }();
+  return name;
+}
+
+HWND CreateRecorder(HWND parent, DWORD style) {
+  return ::CreateWindowExW(0, RecorderClass(), L"recorder", style, 10, 10, 120, 80, parent,
+                           nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
+int RecordedCount(UINT message) {
+  const auto found = Recorded().find(message);
+  return found == Recorded().end() ? 0 : found->second;
+}
+
+void ClearRecorded() { Recorded().clear(); }
 
 bool IsLiveIcon(HICON icon) {
   ICONINFO info{};

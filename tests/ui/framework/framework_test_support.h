@@ -22,6 +22,15 @@ void PumpPending();
 HWND CreateTopWindow(qoWindowBase& object, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                      int width = 320, int height = 240);
 
+// A window class of the test's own ("MarlivoRecorder") whose procedure notes every
+// message it receives before DefWindowProcW: it stands for a standard control's own
+// procedure, so that a test sees what reaches default processing.
+const wchar_t* RecorderClass();
+HWND CreateRecorder(HWND parent = nullptr, DWORD style = WS_POPUP);
+// How many times the recorder procedure received the message since the last clear.
+int RecordedCount(UINT message);
+void ClearRecorded();
+
 // Whether the handle still names a live cursor or icon.
 bool IsLiveIcon(HICON icon);
 
