@@ -56,4 +56,11 @@ void InstallLabelLevel(ObjectCore* core);
 LRESULT LabelMessageHook(ObjectCore* core, HWND window, UINT message, WPARAM wParam,
                          LPARAM lParam, int* handled);
 
+// Picture level: the background painter on WM_ERASEBKGND, the frame selection that the
+// animation thread asks for; the image and the animation go with the window.
+void InstallPictureLevel(ObjectCore* core);
+LRESULT PictureMessageHook(ObjectCore* core, HWND window, UINT message, WPARAM wParam,
+                           LPARAM lParam, int* handled);
+void PictureCleanup(ObjectCore* core);
+
 }  // namespace marlivo::ui

@@ -24,6 +24,7 @@ inline constexpr char kPlayTimeCount[] = "PlayTimeCount";
 inline constexpr char kPlayFrameCount[] = "PlayFrameCount";
 inline constexpr char kPlayIndex[] = "PlayIndex";
 inline constexpr char kPlayGif[] = "PlayGif";
+inline constexpr char kAnimation[] = "qoAnimation";  // the animation's shared state
 // MDI clients.
 inline constexpr char kMdiClientMenu[] = "MDIClientMenu";
 inline constexpr char kMdiClientFirstMenuId[] = "MDIClientFirstMenuId";

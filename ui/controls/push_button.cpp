@@ -106,6 +106,20 @@ std::string qoPushButton::Text(std::optional<const char*> text) {
   return std::string();
 }
 
+LRESULT qoPushButton::SetIcon(const gdi::qoIcon& icon) {
+  DestroyButtonIcon(GetCore());
+  AddWindowStyle(BS_ICON);
+  const HICON copy = icon.CopyHandle();
+  SetPropertyOf(GetCore(), keys::kButtonIcon, copy);
+  return SendMessage(BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(copy));
+}
+
+gdi::qoIcon qoPushButton::GetIcon() const {
+  const auto shown = reinterpret_cast<HICON>(
+      ::SendMessageW(GetHwnd(), BM_GETIMAGE, IMAGE_ICON, 0));
+  return gdi::qoIcon(shown != nullptr ? ::CopyIcon(shown) : nullptr);
+}
+
 int qoPushButton::DefaultButton(std::optional<int> value) {
   const int previous = (GetWindowStyle() & BS_DEFPUSHBUTTON) != 0 ? 1 : 0;
   if (!value.has_value()) return previous;

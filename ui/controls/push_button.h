@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/controls/control.h"
+#include "ui/framework/gdi/icon.h"
 
 namespace marlivo::ui {
 
@@ -39,6 +40,11 @@ class qoPushButton : public qoColorControl {
   // Without a text: the caption. With one: sets it and returns the empty text.
   virtual std::wstring TextW(std::optional<const wchar_t*> text = std::nullopt);
   virtual std::string Text(std::optional<const char*> text = std::nullopt);
+  // Shows a copy of the object's icon on the button (BS_ICON is added); the button owns
+  // the copy. The previous image, as BM_SETIMAGE returns it.
+  virtual LRESULT SetIcon(const gdi::qoIcon& icon);
+  // A new icon object holding a copy of the icon the button shows; empty without one.
+  virtual gdi::qoIcon GetIcon() const;
 
   // Whether the button had BS_DEFPUSHBUTTON before the call. With a value, the button
   // becomes (or stops being) the default button of its top-level form: Enter anywhere

@@ -149,6 +149,35 @@ TEST(ControlBaseTest, CopiesKeepTheirClassAndShareTheCore) {
   ExpectCopyOfSameClass<qoProgressBar>();
 }
 
+TEST(ControlBaseTest, AButtonShowsAndOwnsACopyOfItsIcon) {
+  HostWindow host;
+  qoPushButton button;
+  ASSERT_EQ(button.CreateOn(host.window(), "", 0, 0), 1);
+  gdi::qoIcon icon;
+  ASSERT_EQ(icon.LoadSystemIcon(WideResource(IDI_APPLICATION)), 1);
+  button.SetIcon(icon);
+  EXPECT_NE(button.GetWindowStyle() & BS_ICON, 0u);
+  const auto shown = reinterpret_cast<HICON>(button.SendMessage(BM_GETIMAGE, IMAGE_ICON, 0));
+  ASSERT_NE(shown, nullptr);
+  EXPECT_NE(shown, icon.GetHandle());  // a copy, not the object's icon
+  EXPECT_EQ(button.GetProperty(keys::kButtonIcon), reinterpret_cast<std::intptr_t>(shown));
+  {
+    gdi::qoIcon read = button.GetIcon();
+    EXPECT_NE(read.GetHandle(), nullptr);
+    EXPECT_NE(read.GetHandle(), shown);
+  }
+  EXPECT_TRUE(testing::IsLiveIcon(shown));  // the read copy went, the button's stays
+
+  // A second icon replaces the first copy; the window's end destroys the second.
+  button.SetIcon(icon);
+  const auto second = reinterpret_cast<HICON>(button.GetProperty(keys::kButtonIcon));
+  EXPECT_FALSE(testing::IsLiveIcon(shown));
+  ::DestroyWindow(button.GetHwnd());
+  EXPECT_FALSE(testing::IsLiveIcon(second));
+  EXPECT_EQ(button.GetProperty(keys::kButtonIcon), 0);
+  EXPECT_TRUE(testing::IsLiveIcon(icon.GetHandle()));
+}
+
 TEST(ControlBaseTest, CreationOfAnObjectWithoutCoreMakesNoWindow) {
   HostWindow host;
   qoLabel label;
