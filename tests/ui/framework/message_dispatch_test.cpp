@@ -163,16 +163,9 @@ TEST_F(MessageDispatchTest, MouseArgumentsAreSignExtendedAndKeysComeFromTheKeybo
   EXPECT_EQ(g_keys, 0);
 
   // Ctrl held on the keyboard (injected input) shows as bit 1, whatever wParam says.
-  INPUT press{};
-  press.type = INPUT_KEYBOARD;
-  press.ki.wVk = VK_CONTROL;
-  ASSERT_EQ(::SendInput(1, &press, sizeof(press)), 1u);
-  PumpUntil([] { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; });
+  ASSERT_TRUE(testing::HoldKey(VK_CONTROL, true));
   ::SendMessageW(recorder, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-  INPUT release = press;
-  release.ki.dwFlags = KEYEVENTF_KEYUP;
-  ::SendInput(1, &release, sizeof(release));
-  PumpUntil([] { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) == 0; });
+  ASSERT_TRUE(testing::HoldKey(VK_CONTROL, false));
   EXPECT_EQ(g_keys, 1);
   ::DestroyWindow(recorder);
 }
