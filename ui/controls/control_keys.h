@@ -41,11 +41,6 @@ inline constexpr char kTextChange[] = "OnTextChange";
 // "BackColor" of a colour control that lets the parent's background show through.
 inline constexpr COLORREF kTransparentColor = static_cast<COLORREF>(-1);
 
-// "qoStyle" bits that the message loop and the edit box read: the window keeps Tab, or
-// Enter, for itself.
-inline constexpr DWORD kStyleKeepsTab = 0x1;
-inline constexpr DWORD kStyleKeepsEnter = 0x2;
-
 // OnClick and OnTextChange: (the control's window, its id as a signed 16-bit number).
 using ClickHandler = int (*)(HWND window, int id);
 using TextChangeHandler = ClickHandler;

@@ -6,6 +6,7 @@
 
 #include "engine/text/code_page.h"
 #include "ui/controls/control_hooks.h"
+#include "ui/framework/application.h"
 
 namespace marlivo::ui {
 namespace {
@@ -35,7 +36,7 @@ RECT qoEdit::GetRect() const {
 
 void qoEdit::InitEdit() {
   BackColor(kEditBackColor);
-  if ((GetWindowStyle() & ES_WANTRETURN) != 0) SetStyle(kStyleKeepsEnter);
+  if ((GetWindowStyle() & ES_WANTRETURN) != 0) SetStyle(kStyleOwnEnter);
 }
 
 int qoEdit::CreateOnW(ControlParent parent, std::optional<const wchar_t*> text, int x, int y,

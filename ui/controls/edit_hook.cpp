@@ -1,6 +1,7 @@
 // The edit level's hooks: Tab and Enter for single-line use, the formatting rectangle
 // laid out again on WM_SIZE while "vCenter" is set, and "OnTextChange" on EN_CHANGE.
 #include "ui/controls/control_hooks.h"
+#include "ui/framework/application.h"
 #include "ui/controls/control_keys.h"
 #include "ui/framework/bag_keys.h"
 
@@ -69,12 +70,12 @@ void InstallEditLevel(ObjectCore* core) {
 LRESULT EditMessageHook(ObjectCore* core, HWND window, UINT message, WPARAM wParam,
                         LPARAM lParam, int* handled) {
   if (message == WM_KEYDOWN && wParam == VK_TAB) {
-    if (!WantsReturn(window) && !KeepsKey(core, kStyleKeepsTab) && MoveFocus(window)) {
+    if (!WantsReturn(window) && !KeepsKey(core, kStyleOwnTab) && MoveFocus(window)) {
       *handled = 1;
       return 0;
     }
   } else if (message == WM_KEYDOWN && wParam == VK_RETURN) {
-    if (!WantsReturn(window) && !KeepsKey(core, kStyleKeepsEnter)) {
+    if (!WantsReturn(window) && !KeepsKey(core, kStyleOwnEnter)) {
       // A single-line edit has no use for Enter: it is the OK command of its parent.
       ::SendMessageW(::GetParent(window), WM_COMMAND, MAKEWPARAM(IDOK, 0), 0);
       *handled = 1;

@@ -1,8 +1,6 @@
 // Test support for the control and form tests.
 #include "tests/ui/controls/controls_test_support.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "ui/framework/window_registry.h"
@@ -14,11 +12,16 @@ std::vector<MessageRecorder*> g_recorders;
 
 }  // namespace
 
+qoApplication& TestApplication() {
+  static qoApplication application;
+  return application;
+}
+
 void PrepareControls() {
   PrepareFramework();
   static const bool prepared = [] {
-    INITCOMMONCONTROLSEX classes{sizeof(classes), 0xFFFF};
-    return ::InitCommonControlsEx(&classes) != FALSE;
+    TestApplication().Initialise();
+    return true;
   }();
   (void)prepared;
 }

@@ -7,14 +7,17 @@
 #include <vector>
 
 #include "tests/ui/framework/framework_test_support.h"
+#include "ui/framework/application.h"
 #include "ui/framework/window_base.h"
 #include "ui/framework/win32.h"
 
 namespace marlivo::ui::testing {
 
-// The framework as the application object prepares it: registry, form class, the
-// common-control classes.
+// The framework as the program prepares it: the application object initialised
+// (registry, module instance, GDI+, common-control classes), and the form class.
 void PrepareControls();
+// That application object, for tests that run its message loop.
+qoApplication& TestApplication();
 
 // A top-level framework window: its base hook passes notifications and colour messages
 // on to the controls' cores, as every framework window does. Hidden unless a test needs

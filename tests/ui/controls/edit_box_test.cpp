@@ -6,6 +6,7 @@
 
 #include "tests/ui/controls/controls_test_support.h"
 #include "ui/controls/edit_box.h"
+#include "ui/framework/application.h"
 #include "ui/controls/push_button.h"
 #include "ui/framework/bag_keys.h"
 
@@ -138,7 +139,7 @@ TEST(EditKeyTest, EnterInASingleLineEditIsTheParentsOkCommand) {
   EXPECT_EQ(CountOkCommands(parent), 1);
 
   // An edit that keeps Enter ("qoStyle" bit 2) sends nothing.
-  edit.SetStyle(kStyleKeepsEnter);
+  edit.SetStyle(kStyleOwnEnter);
   parent.Clear();
   edit.SendMessage(WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(CountOkCommands(parent), 0);
@@ -150,7 +151,7 @@ TEST(EditKeyTest, AMultiLineEditWithWantReturnKeepsEnter) {
   ASSERT_EQ(edit.CreateOn(host.window(), "", 0, 0, SIZE{100, 60}, std::nullopt,
                           ES_MULTILINE | ES_WANTRETURN),
             1);
-  EXPECT_EQ(edit.GetStyle(), kStyleKeepsEnter);
+  EXPECT_EQ(edit.GetStyle(), kStyleOwnEnter);
   MessageRecorder parent(host.object());
   edit.SendMessage(WM_KEYDOWN, VK_RETURN, 0);
   edit.SendMessage(WM_CHAR, VK_RETURN, 0);
@@ -171,7 +172,7 @@ TEST(EditKeyTest, TabMovesTheFocusToTheNextTabStopUnlessTheEditKeepsIt) {
   EXPECT_EQ(first.SendMessage(WM_KEYDOWN, VK_TAB, 0), 0);
   EXPECT_EQ(second.HasFocus(), 1);
 
-  second.SetStyle(kStyleKeepsTab);
+  second.SetStyle(kStyleOwnTab);
   second.SendMessage(WM_KEYDOWN, VK_TAB, 0);
   EXPECT_EQ(second.HasFocus(), 1);
 }

@@ -10,7 +10,6 @@
 #include "assets/banner_jpeg.h"
 #include "tests/ui/controls/controls_test_support.h"
 #include "tests/ui/forms/image_files.h"
-#include "tests/ui/framework/gdi/gdiplus_started.h"
 #include "ui/controls/animation.h"
 #include "ui/forms/background_painter.h"
 #include "ui/framework/bag_keys.h"
