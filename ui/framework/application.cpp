@@ -9,6 +9,7 @@
 #include "ui/framework/gdiplus_startup.h"
 #include "ui/framework/message_hooks.h"
 #include "ui/framework/module_instance.h"
+#include "ui/framework/process_heap.h"
 #include "ui/framework/window_registry.h"
 
 namespace marlivo::ui {
@@ -57,6 +58,9 @@ std::unique_ptr<qoApplication> qoApplication::Clone() const {
 
 void qoApplication::Initialise(std::optional<HINSTANCE> instance, std::optional<int> atlHosting,
                                std::optional<DWORD> commonControlClasses) {
+  // From here on an allocation that fails anywhere ends the program the framework's way
+  // (message box, exit sequence) instead of throwing.
+  InstallOutOfMemoryHandler();
   EnsureWindowRegistry();
   SetModuleInstance(::GetModuleHandleW(nullptr));
   if (gdiplusToken_ == 0) gdiplusToken_ = StartGdiplus();

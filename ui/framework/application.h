@@ -31,9 +31,11 @@ class qoApplication {
   virtual ~qoApplication();
   // Same GDI+ token, a copy of the window member.
   virtual std::unique_ptr<qoApplication> Clone() const;
-  // Creates the registry unless it exists, records the module instance (the given one,
-  // else the process's module), starts GDI+ once, registers the ActiveX host window
-  // class when the flag is omitted or 1, and the common-control classes (default 0xFFFF).
+  // Installs the out-of-memory rule for operator new (process_heap.h; the program
+  // registers its exit sequence there), creates the registry unless it exists, records
+  // the module instance (the given one, else the process's module), starts GDI+ once,
+  // registers the ActiveX host window class when the flag is omitted or 1, and the
+  // common-control classes (default 0xFFFF).
   // The results of the three system initialisations are not examined: a failure shows
   // later as windows or images that cannot be drawn.
   virtual void Initialise(std::optional<HINSTANCE> instance = std::nullopt,

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,7 @@ TEST_F(ApplicationTest, SecondInitialiseKeepsGdiplusAndTheRegistry) {
   EXPECT_EQ(app.GetGdiplusToken(), token);
   EXPECT_EQ(WindowRegistry(), registry);
   EXPECT_EQ(app.GetInstance(), ::GetModuleHandleW(nullptr));
+  EXPECT_NE(std::get_new_handler(), nullptr);  // operator new follows the out-of-memory rule
 
   const HINSTANCE other = ::GetModuleHandleW(L"user32.dll");
   app.Initialise(other, 0, ICC_PROGRESS_CLASS);

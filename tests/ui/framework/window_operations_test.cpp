@@ -236,6 +236,10 @@ TEST_F(WindowOperationsTest, TextInBothFormsAndNoReadOfAnEmptyText) {
   EXPECT_EQ(window.GetText(), "\xBD\xF0 Gold");
   EXPECT_EQ(window.GetTextLength(), 6);
   EXPECT_EQ(window.GetClassName(), "MarlivoRecorder");
+
+  window.LockRedraw();
+  window.UnlockRedraw();
+  EXPECT_EQ(RecordedCount(WM_SETREDRAW), 2);
   ::DestroyWindow(recorder);
 }
 
