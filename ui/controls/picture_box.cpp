@@ -161,12 +161,17 @@ void qoPictureBox::ShowImageCore(gdi::WrapperCore* image) {
   ObjectCore* core = GetCore();
   if (core == nullptr) return;
   // What plays now pauses; a still image leaves nothing to play.
-  if (Animation* animation = AnimationOf(core)) animation->Idle();
+  Animation* animation = AnimationOf(core);
+  if (animation != nullptr) animation->Idle();
   forms::HoldBackImage(core, image);
   auto* handle = image != nullptr && image->data != nullptr
                      ? reinterpret_cast<Gdiplus::GpImage*>(image->data[0])
                      : nullptr;
-  StartAnimation(handle);
+  if (StartAnimation(handle) <= 1 && animation != nullptr) {
+    ui::SetProperty(core, keys::kPlayFrameCount, 0);
+    ui::SetProperty(core, keys::kPlayTimeCount, 0);
+    ui::SetProperty(core, keys::kPlayIndex, 0);
+  }
   Invalidate(TRUE);
 }
 

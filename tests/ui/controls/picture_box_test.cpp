@@ -283,6 +283,7 @@ TEST_F(PictureBoxTest, AStillImageAfterAnAnimatedOneLeavesNothingToPlay) {
   ASSERT_TRUE(WaitForFrames(recorder, 1));
   const std::vector<unsigned char> still = SolidBmp(10, 10, 0xFF0000);
   box_.ImageData(Bytes(still));
+  EXPECT_EQ(box_.GetProperty(keys::kPlayFrameCount), 0);
   EXPECT_EQ(box_.PlayGif(1), 1);
   WatchQuietly();
   recorder.Clear();
