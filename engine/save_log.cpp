@@ -2,6 +2,7 @@
 #include "engine/save_log.h"
 
 #include "engine/files/safe_replace.h"
+#include "engine/files/system_path.h"
 #include "engine/job_status.h"
 #include "engine/program_folder.h"
 
@@ -10,7 +11,8 @@ namespace marlivo::engine {
 bool WriteLogFile(const std::wstring& path, std::string_view log_text) {
   files::ReplaceOptions options;
   options.if_missing = files::IfMissing::kCreate;
-  return files::ReplaceFileContent(path, log_text, options).outcome ==
+  return files::ReplaceFileContent(files::ToSystemPath(std::wstring_view(path)), log_text,
+                                   options).outcome ==
          files::ReplaceOutcome::kReplaced;
 }
 
