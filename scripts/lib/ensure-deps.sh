@@ -20,7 +20,22 @@ ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 
 # A CJK font that the test prefix maps the window's font family to.
 [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || missing+=(fonts-wqy-microhei)
 
-[ ${#missing[@]} -eq 0 ] && exit 0
+have localedef   || missing+=(locales)
+
+# Wine takes the ANSI code page from the locale's name but turns Windows file names into
+# Unix ones in the locale's real character set: without a generated zh_CN.UTF-8 the
+# tests under code page 936 could not make a single Chinese file name.
+ensure_locale() {
+  locale -a 2>/dev/null | grep -qix 'zh_CN.utf-\?8' && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+}
+
+if [ ${#missing[@]} -eq 0 ]; then
+  ensure_locale
+  exit $?
+fi
 
 echo "Installing: ${missing[*]}"
 sudo=""
@@ -28,3 +43,4 @@ sudo=""
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -q || exit 1
 $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" || exit 1
+ensure_locale

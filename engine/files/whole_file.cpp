@@ -1,0 +1,48 @@
+// Whole-file reads through CreateFileW with generous sharing.
+#include "engine/files/whole_file.h"
+
+#include <windows.h>
+
+#include "engine/files/system_path.h"
+#include "engine/files/unique_handle.h"
+
+namespace marlivo::files {
+
+std::optional<std::string> ReadWholeFile(const std::wstring& system_path) {
+  // Sharing delete as well lets another program (or our own safe replacement on
+  // another thread) put a new version in place while we read the old one.
+  UniqueHandle file(CreateFileW(system_path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file.valid()) return std::nullopt;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+
+  std::string content;
+  content.reserve(static_cast<std::size_t>(size.QuadPart));
+  // Read to the end as it is now, not to the size seen at opening: the file may grow.
+  constexpr DWORD kChunk = 1 << 20;
+  std::size_t used = 0;
+  for (;;) {
+    content.resize(used + kChunk);
+    DWORD read = 0;
+    if (!ReadFile(file.get(), content.data() + used, kChunk, &read, nullptr)) {
+      return std::nullopt;
+    }
+    if (read == 0) break;
+    used += read;
+  }
+  content.resize(used);
+  return content;
+}
+
+std::optional<std::string> ReadWholeFile(std::string_view gbk_path) {
+  return ReadWholeFile(ToSystemPath(gbk_path));
+}
+
+std::string ReadFileOrEmpty(std::string_view gbk_path) {
+  std::optional<std::string> content = ReadWholeFile(gbk_path);
+  return content ? std::move(*content) : std::string();
+}
+
+}  // namespace marlivo::files
