@@ -99,7 +99,9 @@ TEST(MaterialHeaderTest, RewrittenNameDecodesBack) {
       const bool ambiguous =
           quoted && (name.find('{') != std::string_view::npos ||
                      name.find('"') != std::string_view::npos || name.substr(0, 2) == "xX");
-      if (!ambiguous) EXPECT_EQ(decoded, name) << old_form << " " << name;
+      if (!ambiguous) {
+        EXPECT_EQ(decoded, name) << old_form << " " << name;
+      }
     }
   }
 }
