@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/materials_folder_detection.h"
+#include "app/settings_store.h"
 #include "cli/cli_options.h"
 #include "cli/console_front_end.h"
 #include "engine/files/system_path.h"
@@ -121,6 +122,8 @@ int main() {
   if (options.dry_run) {
     plan.emplace([&front_end](std::string_view line) { front_end.PrintLine(line); });
     state.changes = &*plan;
+  } else {
+    state.save_settings = [&front_end] { return app::SaveSettings(front_end); };
   }
 
   g_running_job = &state;

@@ -34,9 +34,10 @@ class JobState {
   // The program's folder + "\dic.ini"; the folder pass reads its dictionary here.
   std::string DefaultDictionaryPath;
 
-  // Saves the settings into the dictionary file of the front end's field; the job's
-  // first step. Empty: nothing is saved (the dry run).
-  std::function<void()> save_settings;
+  // Saves the settings into the dictionary file of the front end's field, the job's
+  // first step; false when they could not all be written. Empty: nothing is saved (the
+  // dry run).
+  std::function<bool()> save_settings;
   // Where the passes' changes go; null: the disk.
   JobChanges* changes = nullptr;
 

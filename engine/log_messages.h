@@ -20,6 +20,7 @@ inline constexpr std::string_view kCannotWritePrefix = "error:cannot write ";
 inline constexpr std::string_view kBadFolderNamePrefix = "error:bad folder name ";
 inline constexpr std::string_view kFolderExistsPrefix = "error:folder exists ";
 inline constexpr std::string_view kCannotRenamePrefix = "error:cannot rename folder ";
+inline constexpr std::string_view kCannotSaveSettingsPrefix = "error:cannot save settings ";
 inline constexpr std::string_view kNotInCodePagePrefix = "error:name not in code page 936 ";
 
 }  // namespace marlivo::engine

@@ -3,6 +3,7 @@
 
 #include "engine/folder_pass.h"
 #include "engine/job_status.h"
+#include "engine/log_messages.h"
 #include "engine/material_collection.h"
 #include "engine/material_pass.h"
 #include "engine/text/gbk_text.h"
@@ -21,10 +22,13 @@ void RenameJob(JobFrontEnd& front_end, JobState& state) {
   const bool rename_folders = front_end.GetCheckState(JobInput::kFolderNameCheck) != 0;
   if (!rename_materials && !rename_folders) return;
 
-  if (state.save_settings) state.save_settings();
+  const bool settings_saved = !state.save_settings || state.save_settings();
   SetInputsEnabled(front_end, false);
   state.RunLog.Clear();
   state.MaterialFileList.clear();
+  if (!settings_saved) {
+    state.RunLog.AppendLog(QuotedLogLine(kCannotSaveSettingsPrefix, front_end.GetDicFileText()));
+  }
 
   CollectMaterialFiles(state, text::Trim(front_end.GetMaterialFolderText()));
   if (rename_materials && !state.StopRequested()) {

@@ -26,6 +26,7 @@ constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN
                                   FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 std::atomic<unsigned> temp_counter{0};
+std::atomic<std::uint64_t> replace_generation{0};
 
 bool IsBusyError(DWORD error) {
   return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED ||
@@ -123,6 +124,7 @@ ReplaceResult ReplaceFileContent(const std::wstring& system_path, std::string_vi
   for (DWORD delay : kRetryDelaysMs) {
     if (delay) Sleep(delay);
     if (MoveFileExW(temp_path.c_str(), system_path.c_str(), flags)) {
+      replace_generation.fetch_add(1, std::memory_order_release);
       return Result(ReplaceOutcome::kReplaced, ERROR_SUCCESS);
     }
     error = GetLastError();
@@ -136,6 +138,10 @@ ReplaceResult ReplaceFileContent(const std::wstring& system_path, std::string_vi
 ReplaceResult ReplaceFileContent(std::string_view gbk_path, std::string_view content,
                                  const ReplaceOptions& options) {
   return ReplaceFileContent(ToSystemPath(gbk_path), content, options);
+}
+
+std::uint64_t ReplaceGeneration() {
+  return replace_generation.load(std::memory_order_acquire);
 }
 
 bool IsReplaceLeftoverName(std::wstring_view name) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,11 @@ ReplaceResult ReplaceFileContent(std::string_view gbk_path, std::string_view con
                                  const ReplaceOptions& options = {});
 ReplaceResult ReplaceFileContent(const std::wstring& system_path, std::string_view content,
                                  const ReplaceOptions& options = {});
+
+// A number that grows whenever this process has replaced a file through
+// ReplaceFileContent, so that caches of file contents can tell a write of our own at
+// once, without asking the file system.
+std::uint64_t ReplaceGeneration();
 
 // True for the names of the temporary files that ReplaceFileContent makes, such as
 // ".marlivo-00001a2c00000003.tmp". Such a name never matches "*.mtl", not even through

@@ -8,7 +8,30 @@
 
 namespace marlivo::files {
 
+namespace {
+
+std::uint64_t Combine(DWORD high, DWORD low) {
+  return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
+}  // namespace
+
+std::optional<FileStamp> GetFileStamp(const std::wstring& system_path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExW(system_path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return std::nullopt;
+  }
+  return FileStamp{Combine(data.nFileSizeHigh, data.nFileSizeLow),
+                   Combine(data.ftLastWriteTime.dwHighDateTime,
+                           data.ftLastWriteTime.dwLowDateTime)};
+}
+
 std::optional<std::string> ReadWholeFile(const std::wstring& system_path) {
+  return ReadWholeFile(system_path, nullptr);
+}
+
+std::optional<std::string> ReadWholeFile(const std::wstring& system_path, FileStamp* stamp) {
   // Sharing delete as well lets another program (or our own safe replacement on
   // another thread) put a new version in place while we read the old one.
   UniqueHandle file(CreateFileW(system_path.c_str(), GENERIC_READ,
@@ -17,6 +40,12 @@ std::optional<std::string> ReadWholeFile(const std::wstring& system_path) {
   if (!file.valid()) return std::nullopt;
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+  if (stamp) {
+    FILETIME last_write{};
+    if (!GetFileTime(file.get(), nullptr, nullptr, &last_write)) return std::nullopt;
+    *stamp = FileStamp{static_cast<std::uint64_t>(size.QuadPart),
+                       Combine(last_write.dwHighDateTime, last_write.dwLowDateTime)};
+  }
 
   std::string content;
   content.reserve(static_cast<std::size_t>(size.QuadPart));

@@ -33,7 +33,7 @@ TEST(RenameJobTest, NothingTickedDoesNothing) {
   JobState state;
   state.RunLog.AppendLog("earlier run");
   bool saved = false;
-  state.save_settings = [&saved] { saved = true; };
+  state.save_settings = [&saved] { return saved = true; };
   RenameJob(front_end, state);
   EXPECT_TRUE(front_end.Events().empty());
   EXPECT_FALSE(saved);
@@ -56,6 +56,7 @@ TEST(RenameJobTest, StepsComeInTheirOrder) {
     front_end.Record("save");
     // Saved before the log of the previous run is emptied.
     EXPECT_EQ(state.RunLog.Copy(), "earlier run\r\n");
+    return true;
   };
   RenameJob(front_end, state);
 

@@ -68,7 +68,7 @@ TEST(StartCommandTest, FailedCheckShowsErrorAndStartsNothing) {
   front_end.dic_file = temp.Join("dic.ini");
   JobState state;
   bool saved = false;
-  state.save_settings = [&saved] { saved = true; };
+  state.save_settings = [&saved] { return saved = true; };
   EXPECT_EQ(StartCommand(front_end, state), StartResult::kRejected);
   EXPECT_FALSE(state.IsRunning());
   state.WaitForRun();
@@ -95,6 +95,7 @@ TEST(StartCommandTest, RunsTheJobOnAWorkerOneRunAtATime) {
   state.save_settings = [&] {
     ++saves;
     std::lock_guard<std::mutex> wait(gate);
+    return true;
   };
   ASSERT_EQ(StartCommand(front_end, state), StartResult::kStarted);
   EXPECT_TRUE(state.IsRunning());
