@@ -102,7 +102,8 @@ TEST(CliKillTest, EveryFileIsOldOrNewAfterEachKillAndNoStrayFileOutlivesTheNextR
 
     // The next run (folders only: no dictionary beside the tool, so nothing is renamed)
     // cleans up what the kill left and changes no content.
-    const CliResult next = tool.Run({L"--materials", W(temp.Join("lib")), L"--folder-name"});
+    const CliResult next = tool.Run({L"--materials", W(temp.Join("lib")), L"--folder-name",
+                                     L"--dic", W(temp.Join("forth.ini"))});
     ASSERT_EQ(next.exit_code, 0u);
     const Snapshot after_next = TakeSnapshot(temp.Join("lib"));
     std::set<std::string> names;

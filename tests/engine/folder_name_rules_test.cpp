@@ -8,7 +8,7 @@ namespace {
 
 TEST(FolderNameRulesTest, RefusesWhatAFolderCannotCarryInPlace) {
   const wchar_t* refused[] = {L"", L".", L"..", L"a\\b", L"a/b", L"a<b", L"a>b", L"a:b",
-                              L"a\"b", L"a|b", L"a?b", L"a*b", L"a\x01" L"b", L"a\x1F",
+                              L"a\"b", L"a|b", L"a?b", L"a*b", (L"a\x01" L"b"), L"a\x1F",
                               L"end.", L"end ", L"CON", L"con", L"Prn.txt", L"AUX.tar.gz",
                               L"NUL ", L"nul .x", L"COM1", L"com9.log", L"LPT1", L"lpt5.a"};
   for (const wchar_t* name : refused) EXPECT_FALSE(IsAcceptableFolderName(name)) << name;
