@@ -101,12 +101,13 @@ TEST(CliRunTest, UsageHelpAndFailedChecks) {
 TEST(CliRunTest, DryRunPrintsExactlyTheChangesOfARealRunAndChangesNothing) {
   Fixture dry;
   Fixture real;
-  const Snapshot before = TakeSnapshot(dry.temp.path());
+  const Snapshot before = TakeSnapshot(dry.lib);
+  const std::string dictionary_before = files::ReadFileOrEmpty(dry.dic);
   const CliResult planned = dry.tool.Run({L"--materials", W(dry.lib), L"--dic", W(dry.dic), L"--dry-run"});
   ASSERT_EQ(planned.exit_code, 0u) << planned.output << planned.errors;
   // Nothing changed: no file, no folder, no settings in the dictionary.
-  Snapshot after_dry = TakeSnapshot(dry.temp.path());
-  EXPECT_EQ(after_dry, before);
+  EXPECT_EQ(TakeSnapshot(dry.lib), before);
+  EXPECT_EQ(files::ReadFileOrEmpty(dry.dic), dictionary_before);
 
   const CliResult done = real.tool.Run({L"--materials", W(real.lib), L"--dic", W(real.dic)});
   ASSERT_EQ(done.exit_code, 0u) << done.output << done.errors;
