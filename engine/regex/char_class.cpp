@@ -17,7 +17,9 @@ void CharClass::Add(const CharClass& other) {
   // The complement of a sealed set: the gaps between its ranges.
   char32_t next = 0;
   for (const CharRange& range : other.ranges_) {
-    if (range.first > next) Add(static_cast<char16_t>(next), static_cast<char16_t>(range.first - 1));
+    if (range.first > next) {
+      Add(static_cast<char16_t>(next), static_cast<char16_t>(range.first - 1));
+    }
     next = static_cast<char32_t>(range.last) + 1;
   }
   if (next <= 0xFFFF) Add(static_cast<char16_t>(next), 0xFFFF);
@@ -38,8 +40,8 @@ void CharClass::Seal() {
 }
 
 bool CharClass::ContainsExactly(char16_t c) const {
-  auto it = std::upper_bound(ranges_.begin(), ranges_.end(), c,
-                             [](char16_t value, const CharRange& range) { return value < range.first; });
+  auto starts_after = [](char16_t value, const CharRange& range) { return value < range.first; };
+  auto it = std::upper_bound(ranges_.begin(), ranges_.end(), c, starts_after);
   return it != ranges_.begin() && c <= (it - 1)->last;
 }
 

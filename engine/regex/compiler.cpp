@@ -254,7 +254,9 @@ class Compiler {
     if (at < pattern_.size() && pattern_[at] == u',') {
       ++at;
       max = kUnbounded;
-      if (at < pattern_.size() && IsDecimalDigit(pattern_[at]) && !ReadNumber(at, max)) return false;
+      if (at < pattern_.size() && IsDecimalDigit(pattern_[at]) && !ReadNumber(at, max)) {
+        return false;
+      }
     }
     if (at >= pattern_.size() || pattern_[at] != u'}') return false;
     pos_ = at + 1;
@@ -366,7 +368,9 @@ class Compiler {
       int value = c - u'0';
       if (!AtEnd() && IsOctalDigit(Peek())) {
         value = value * 8 + (pattern_[pos_++] - u'0');
-        if (c <= u'3' && !AtEnd() && IsOctalDigit(Peek())) value = value * 8 + (pattern_[pos_++] - u'0');
+        if (c <= u'3' && !AtEnd() && IsOctalDigit(Peek())) {
+          value = value * 8 + (pattern_[pos_++] - u'0');
+        }
       }
       return static_cast<char16_t>(value);
     }

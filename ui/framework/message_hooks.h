@@ -1,4 +1,4 @@
-// The class levels' message hooks and cleanups, chained window -> base.
+// The class levels' message hooks and cleanups, chained form -> window -> base.
 //
 // A level's MessageHook does its own work and then, unless it claimed the message, calls
 // the MessageHook of the level below it by name and returns that result. Below the base
@@ -28,5 +28,22 @@ LRESULT WindowMessageHook(ObjectCore* core, HWND window, UINT message, WPARAM wP
 void WindowCleanup(ObjectCore* core);
 // Only the window's own resources: "hCursor", "hFont", "Controls", "Border".
 void ReleaseWindowResources(ObjectCore* core);
+
+// Form level: the form events ("OnCreate" ... "OnUserClose"), OK and Cancel commands,
+// close action, tray icon callbacks, first activation, wait cursor, size limits.
+void InstallFormLevel(ObjectCore* core);
+LRESULT FormMessageHook(ObjectCore* core, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam, int* handled);
+// The form's resources, then the window cleanup.
+void FormCleanup(ObjectCore* core);
+// Only the form's own resources: background image, tray icon, ActiveX host list, default
+// button, icons, first activation.
+void ReleaseFormResources(ObjectCore* core);
+
+// Paints a form's background (colour or image) on WM_ERASEBKGND. The forms module
+// installs it; the form hook calls it only when the bag holds "pBackImage" or
+// "BackColor", and then claims the message with result 1.
+using BackgroundPainter = void (*)(ObjectCore* core, HWND window, HDC dc);
+void SetBackgroundPainter(BackgroundPainter painter);
 
 }  // namespace marlivo::ui

@@ -22,6 +22,8 @@
 #include <vector>
 
 #include "ui/framework/events.h"
+#include "ui/framework/gdi/font.h"
+#include "ui/framework/gdi/icon.h"
 #include "ui/framework/object_core.h"
 #include "ui/framework/win32.h"
 
@@ -111,6 +113,11 @@ class qoWindowBase {
   virtual int ReleaseCapture();
   virtual std::wstring GetClassNameW() const;
   virtual std::string GetClassName() const;
+  // Keeps a copy of the cursor as the window's own ("hCursor"; the previous copy is
+  // destroyed) and shows it; the cursor shown before.
+  virtual HCURSOR SetCursor(const gdi::qoIcon& cursor);
+  // A new cursor object holding a copy of the window's own cursor.
+  virtual gdi::qoIcon GetCursor() const;
   virtual int IsWindow() const;
   virtual LRESULT Close();
   virtual HWND SetFocus();
@@ -178,6 +185,11 @@ class qoWindowBase {
                           std::optional<const wchar_t*> title = std::nullopt);
   virtual int MessageBox(const char* text, std::optional<UINT> type = std::nullopt,
                          std::optional<const char*> title = std::nullopt);
+  // Gives the window a GDI font made from the font object on the window's own device
+  // context; the window owns it ("hFont"), and the font it owned before is deleted.
+  virtual void SetFont(const gdi::qoFont& font);
+  // A new font object made from the window's font, or from DEFAULT_GUI_FONT.
+  virtual gdi::qoFont GetFont() const;
   virtual void DragAcceptFiles(int accept);
   // A timer without a procedure: "OnTimer" receives it. Default id 1.
   virtual int SetTimer(UINT interval, std::optional<UINT_PTR> id = std::nullopt);

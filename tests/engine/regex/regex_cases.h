@@ -47,7 +47,8 @@ inline constexpr SearchCase kSearchCases[] = {
 
     // Characters and escapes.
     {"g", u"a.c", u"abc a-c ac", "0:abc 4:a-c"},
-    {"", u"\\x41\\u0042\\cC\\t\\n\\v\\f\\r", u"AB\x03\t\n\v\f\r", "0:AB\\u0003\\u0009\\u000a\\u000b\\u000c\\u000d"},
+    {"", u"\\x41\\u0042\\cC\\t\\n\\v\\f\\r", u"AB\x03\t\n\v\f\r",
+     "0:AB\\u0003\\u0009\\u000a\\u000b\\u000c\\u000d"},
     {"", u"\\q\\-\\/\\=", u"q-/=", "0:q-/="},
     {"", u"\\07\\10", u"\x07\x08", "0:\\u0007\\u0008"},
     {"", u"(a)\\12", u"a\n", "0:a\\u000a(a)"},
@@ -56,9 +57,12 @@ inline constexpr SearchCase kSearchCases[] = {
     {"", u"\\x4g\\u12g", u"x4gu12g", "0:x4gu12g"},
     {"", u"\\xg\\u00e9", u"xg\u00e9", "0:xg\\u00e9"},
     {"", u"\\u4E2D", u"\u4e2d", "0:\\u4e2d"},
-    {"", u"\\x4", u"x4", "0:x4", "", "Wine reads a short \\x or \\u escape at the very end of the pattern as a code"},
-    {"", u"\\400", u" 0", "0: 0", "0: ", "an octal escape above 0377 takes two digits; Wine drops the third"},
-    {"", u"\\0", std::u16string_view(u"\0", 1), "0:\\u0000", "0:#1", "Wine's match values end at a NUL character"},
+    {"", u"\\x4", u"x4",
+     "0:x4", "", "Wine reads a short \\x or \\u escape at the very end of the pattern as a code"},
+    {"", u"\\400", u" 0",
+     "0: 0", "0: ", "an octal escape above 0377 takes two digits; Wine drops the third"},
+    {"", u"\\0", std::u16string_view(u"\0", 1),
+     "0:\\u0000", "0:#1", "Wine's match values end at a NUL character"},
 
     // Classes.
     {"g", u"[a-c]+", u"xabcd", "1:abc"},
@@ -76,7 +80,8 @@ inline constexpr SearchCase kSearchCases[] = {
     {"g", u"\\w+", u"\u4e2d\u6587 ab_1", "3:ab_1"},
     {"", u"\\W+", u"\u4e2d\u6587 ab", "0:\\u4e2d\\u6587 "},
     {"g", u"\\s", u" \t\n\v\f\r", "0:  1:\\u0009 2:\\u000a 3:\\u000b 4:\\u000c 5:\\u000d"},
-    {"g", u"\\s", u"\u00a0\u3000x", "", "0:\\u00a0 1:\\u3000", "\\s is [ \\f\\n\\r\\t\\v]; Wine adds the Unicode spaces"},
+    {"g", u"\\s", u"\u00a0\u3000x",
+     "", "0:\\u00a0 1:\\u3000", "\\s is [ \\f\\n\\r\\t\\v]; Wine adds the Unicode spaces"},
     {"", u"\\S+", u"a\vb", "0:a"},
 
     // Quantifiers.
@@ -162,8 +167,10 @@ inline constexpr SearchCase kSearchCases[] = {
     // Letter case.
     {"gi", u"[a-z]+", u"ABC", "0:ABC"},
     {"gi", u"[^a-z]", u"ABC1", "3:1"},
-    {"gi", u"\u03c3", u"\u03a3\u03c2", "0:\\u03a3 1:\\u03c2", "", "Wine ignores the case of ASCII letters only"},
-    {"gi", u"[\uff41-\uff5a]", u"\uff21", "0:\\uff21", "", "Wine ignores the case of ASCII letters only"},
+    {"gi", u"\u03c3", u"\u03a3\u03c2",
+     "0:\\u03a3 1:\\u03c2", "", "Wine ignores the case of ASCII letters only"},
+    {"gi", u"[\uff41-\uff5a]", u"\uff21",
+     "0:\\uff21", "", "Wine ignores the case of ASCII letters only"},
 
     // Empty matches in a global search: the next search starts one character on.
     {"g", u"a*", u"baa", "0: 1:aa 3:", kNotSentToWine, kWineEndless},
@@ -199,6 +206,7 @@ struct ReplaceCase {
   std::u16string_view subject;
   std::u16string_view replacement;
   std::u16string_view expected;
+  const char* not_sent_because = nullptr;  // why Wine's object is not given this row
 };
 
 // Wine's own test file also passes a logical and a number as the replacement; those
@@ -219,7 +227,9 @@ inline constexpr ReplaceCase kReplaceCases[] = {
 
     // Group numbers: two digits when they name a group, else one.
     {true, u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)", u"abcdefghijk", u"$11$10$1$12$0$", u"kjaa2$0$"},
-    {true, u"(a)", u"a", u"$01$00$9$", u"a$00$9$"},
+    {true, u"(a)", u"a", u"$01$9$", u"a$9$"},
+    {true, u"(a)", u"a",
+     u"$00", u"$00", "Wine's Replace reads the group before the first for $00 and crashes"},
     {true, u"(a)|b", u"ab", u"[$1]", u"[a][]"},
     {true, u"a", u"bab", u"$", u"b$b"},
     {true, u"\\w+", u"\u4e2d ab \u6587", u"<$&>", u"\u4e2d <ab> \u6587"},

@@ -85,6 +85,23 @@ int RecordedCount(UINT message) {
 
 void ClearRecorded() { Recorded().clear(); }
 
+bool HoldKey(int virtualKey, bool down) {
+  const auto held = [virtualKey, down] {
+    const bool async = (::GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+    const bool thread = (::GetKeyState(virtualKey) & 0x8000) != 0;
+    return async == down && thread == down;
+  };
+  for (int attempt = 0; attempt < 5 && !held(); ++attempt) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(virtualKey);
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    ::SendInput(1, &input, sizeof(input));
+    PumpUntil(held, 2000);
+  }
+  return held();
+}
+
 bool IsLiveIcon(HICON icon) {
   ICONINFO info{};
   if (!::GetIconInfo(icon, &info)) return false;

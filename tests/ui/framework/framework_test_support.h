@@ -31,6 +31,12 @@ HWND CreateRecorder(HWND parent = nullptr, DWORD style = WS_POPUP);
 int RecordedCount(UINT message);
 void ClearRecorded();
 
+// Presses or releases a key through injected input, until both the asynchronous state
+// and the thread's own state show it; whether they do. Wine brings its key state in line
+// with the X server's keyboard when one of its windows gains the X focus, which can undo
+// an injected press; it is injected again then. Key messages it causes are dispatched.
+bool HoldKey(int virtualKey, bool down);
+
 // Whether the handle still names a live cursor or icon.
 bool IsLiveIcon(HICON icon);
 

@@ -163,17 +163,48 @@ TEST_F(MessageDispatchTest, MouseArgumentsAreSignExtendedAndKeysComeFromTheKeybo
   EXPECT_EQ(g_keys, 0);
 
   // Ctrl held on the keyboard (injected input) shows as bit 1, whatever wParam says.
-  INPUT press{};
-  press.type = INPUT_KEYBOARD;
-  press.ki.wVk = VK_CONTROL;
-  ASSERT_EQ(::SendInput(1, &press, sizeof(press)), 1u);
-  PumpUntil([] { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; });
+  ASSERT_TRUE(testing::HoldKey(VK_CONTROL, true));
   ::SendMessageW(recorder, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
-  INPUT release = press;
-  release.ki.dwFlags = KEYEVENTF_KEYUP;
-  ::SendInput(1, &release, sizeof(release));
-  PumpUntil([] { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) == 0; });
+  ASSERT_TRUE(testing::HoldKey(VK_CONTROL, false));
   EXPECT_EQ(g_keys, 1);
+  ::DestroyWindow(recorder);
+}
+
+int g_wheelDelta = 0;
+int NoteWheel(HWND, int delta, int) {
+  ++g_calls;
+  g_wheelDelta = delta;
+  return 1;
+}
+int NoteWindow(HWND) {
+  ++g_calls;
+  return 1;
+}
+
+TEST_F(MessageDispatchTest, NotificationEventsNeverClaimTheirMessage) {
+  const HWND recorder = CreateRecorder();
+  qoWindowBase window;
+  ASSERT_EQ(window.SubclassWindow(recorder), 1);
+  window.SetOnMouseWheel(NoteWheel);
+  window.SetOnSetFocus(NoteWindow);
+  window.SetOnKillFocus(NoteWindow);
+  window.SetOnMouseHover(NoteWindow);
+  const struct {
+    UINT message;
+    WPARAM wParam;
+  } cases[] = {{WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-240))},
+               {WM_SETFOCUS, 0},
+               {WM_KILLFOCUS, 0},
+               {WM_MOUSEHOVER, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.message);
+    ClearRecorded();
+    g_calls = 0;
+    EXPECT_EQ(::SendMessageW(recorder, c.message, c.wParam, 0), 0);
+    EXPECT_EQ(g_calls, 1);
+    EXPECT_EQ(RecordedCount(c.message), 1);  // the handler's 1 does not claim it
+  }
+  EXPECT_EQ(g_wheelDelta, -240);
   ::DestroyWindow(recorder);
 }
 
@@ -499,8 +530,14 @@ TEST_F(MessageDispatchTest, LayoutFollowsEverySizeChangeUntilTheWindowEnds) {
   EXPECT_EQ(layout.seen.right, 260);
   EXPECT_EQ(layout.seen.bottom, 140);
 
-  ::DestroyWindow(handle);
+  // A layout set over it takes its place; the first one gets its reference back.
+  CountingLayout replacement;
+  ASSERT_EQ(window.SetLayout(replacement), 1);
   EXPECT_EQ(layout.GetCore()->refCount, 1);
+  EXPECT_EQ(replacement.GetCore()->refCount, 2);
+
+  ::DestroyWindow(handle);
+  EXPECT_EQ(replacement.GetCore()->refCount, 1);
   EXPECT_EQ(window.GetProperty(keys::kLayout), 0);
 }
 
@@ -517,8 +554,19 @@ TEST_F(MessageDispatchTest, WindowEndReleasesOwnedCursorAndFontButKeepsTheName) 
   window.SetProperty(keys::kCursor, reinterpret_cast<std::intptr_t>(cursor));
   window.SetProperty(keys::kFont, reinterpret_cast<std::intptr_t>(font));
   window.SetName("stays");
+  qoWindowBase child;  // a child core held through "Controls", as markup creation leaves it
+  HashMap* children = CreateHashMap(MapKind::kInteger, MapKind::kInteger);
+  AddRef(child.GetCore());
+  MapPut(children, 1, reinterpret_cast<std::intptr_t>(child.GetCore()));
+  MapPut(children, 2, 0);
+  window.SetProperty(keys::kControls, reinterpret_cast<std::intptr_t>(children));
+  window.SetProperty(keys::kBorder, 3);
+  ASSERT_EQ(child.GetRefCount(), 2);
 
   ::DestroyWindow(handle);
+  EXPECT_EQ(child.GetRefCount(), 1);
+  EXPECT_EQ(window.GetProperty(keys::kControls), 0);
+  EXPECT_EQ(window.HasProperty(keys::kBorder), 0);
   EXPECT_FALSE(IsLiveIcon(cursor));
   LOGFONTW described{};
   EXPECT_EQ(::GetObjectW(font, sizeof(described), &described), 0);

@@ -72,6 +72,21 @@ TEST_F(WindowCreationTest, CreateBindsInsideTheCallFromWmNcCreateOn) {
   ::DestroyWindow(handle);
 }
 
+TEST_F(WindowCreationTest, FormClassHasTheFrameworkDefaults) {
+  WNDCLASSEXW info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(::GetClassInfoExW(ModuleInstance(), kFormClassName, &info));
+  EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
+  EXPECT_EQ(info.lpfnWndProc, &ClassWindowProc);
+  EXPECT_EQ(info.cbClsExtra, 0);
+  EXPECT_EQ(info.cbWndExtra, 0);
+  EXPECT_EQ(info.hbrBackground, reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(16)));
+  EXPECT_EQ(info.hCursor, ::LoadCursorW(nullptr, WideResource(IDC_ARROW)));
+  EXPECT_EQ(info.hIcon, ::LoadIconW(nullptr, WideResource(IDI_APPLICATION)));
+  EXPECT_EQ(info.lpszMenuName, nullptr);
+  EXPECT_EQ(RegisterWindowClass(std::nullopt, kFormClassName), 0);  // exists already
+}
+
 TEST_F(WindowCreationTest, SecondObjectOnABoundWindowSharesItsCore) {
   struct Case {
     const char* name;
@@ -212,6 +227,8 @@ TEST_F(WindowCreationTest, ModelessDialogFromTemplateHasItsClassSizeAndTitle) {
   EXPECT_EQ(dialog.GetClassNameW(), L"qoDialog");
   EXPECT_EQ(dialog.GetTextW(), L"modeless");
   EXPECT_NE(dialog.GetProperty(keys::kOldWndProc), 0);  // the dialog class's procedure
+  EXPECT_EQ(::GetClassLongW(handle, GCL_STYLE) & (CS_HREDRAW | CS_VREDRAW),
+            static_cast<DWORD>(CS_HREDRAW | CS_VREDRAW));
   RECT units{0, 0, 100, 50};
   ::MapDialogRect(handle, &units);
   const RECT client = dialog.GetClientRect();
