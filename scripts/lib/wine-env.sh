@@ -58,12 +58,20 @@ marlivo_wine_prepare() {
     mkdir -p "$WINEPREFIX"
     marlivo_start_wineserver
     LC_ALL=C setsid "$MARLIVO_WINE" wineboot -u </dev/null >/dev/null 2>&1
+    touch "$WINEPREFIX/.marlivo-ready"
+  fi
+  # The registry files are applied again whenever they change, so that a prefix made
+  # before a new file came in gets it too (importing a file twice changes nothing).
+  local stamp
+  stamp=$(cat "$root"/scripts/wine/*.reg 2>/dev/null | cksum)
+  if [ "$stamp" != "$(cat "$WINEPREFIX/.marlivo-reg" 2>/dev/null)" ]; then
+    marlivo_start_wineserver
     local reg
     for reg in "$root"/scripts/wine/*.reg; do
       [ -f "$reg" ] || continue
       LC_ALL=C setsid "$MARLIVO_WINE" regedit /S "$(winepath_of "$reg")" </dev/null >/dev/null 2>&1
     done
-    touch "$WINEPREFIX/.marlivo-ready"
+    echo "$stamp" >"$WINEPREFIX/.marlivo-reg"
   fi
   marlivo_start_wineserver
   flock -u 9
