@@ -64,6 +64,13 @@ LRESULT OnMainWindowMessage(HWND, UINT message, WPARAM, LPARAM lParam, int* hand
   return WindowFrontEnd::RunCall(lParam);
 }
 
+// A font that could not be made (no such family on the system) is not set: the control
+// keeps the DEFAULT_GUI_FONT that its creation gave it, instead of the system font that
+// setting no font at all would give.
+void ApplyFont(ui::qoWindowBase& control, const gdi::qoFont& font) {
+  if (font.GetHandle() != nullptr) control.SetFont(font);
+}
+
 void CreateControls(const gdi::qoFont& regular, const gdi::qoFont& bold) {
   ProgramObjects& o = Program();
   ui::qoWindow& form = *o.MainForm;
@@ -71,7 +78,7 @@ void CreateControls(const gdi::qoFont& regular, const gdi::qoFont& bold) {
   o.StartButton->CreateOn(form, "Start", kStartButtonPlace.x, kStartButtonPlace.y,
                           kStartButtonPlace.size(), std::nullopt, kStartButtonStyle, 0);
   o.StartButton->SetOnClick(OnStartClick);
-  o.StartButton->SetFont(bold);
+  ApplyFont(*o.StartButton, bold);
 
   o.MaterialFolderEdit->CreateOn(form, "", kMaterialFolderEditPlace.x,
                                  kMaterialFolderEditPlace.y, kMaterialFolderEditPlace.size(),
@@ -79,40 +86,40 @@ void CreateControls(const gdi::qoFont& regular, const gdi::qoFont& bold) {
   o.MaterialFolderEdit->SetWindowExStyle(kFieldDropExStyle);
   o.MaterialFolderEdit->Border(kFieldBorder);
   o.MaterialFolderEdit->SetOnDropFiles(OnMaterialFolderDrop);
-  o.MaterialFolderEdit->SetFont(regular);
+  ApplyFont(*o.MaterialFolderEdit, regular);
 
   o.DicFileEdit->CreateOn(form, "", kDicFileEditPlace.x, kDicFileEditPlace.y,
                           kDicFileEditPlace.size(), std::nullopt, kFieldStyle, kFieldExStyle);
   o.DicFileEdit->SetWindowExStyle(kFieldDropExStyle);
   o.DicFileEdit->Border(kFieldBorder);
   o.DicFileEdit->SetOnDropFiles(OnDictionaryDrop);
-  o.DicFileEdit->SetFont(regular);
+  ApplyFont(*o.DicFileEdit, regular);
 
   o.MaterialFolderLabel->CreateOn(form, "Material Folder:", kMaterialFolderLabelPlace.x,
                                   kMaterialFolderLabelPlace.y, kMaterialFolderLabelPlace.size(),
                                   std::nullopt, kLabelStyle, 0);
-  o.MaterialFolderLabel->SetFont(regular);
+  ApplyFont(*o.MaterialFolderLabel, regular);
 
   o.DicFileLabel->CreateOn(form, "Dic File:", kDicFileLabelPlace.x, kDicFileLabelPlace.y,
                            kDicFileLabelPlace.size(), std::nullopt, kLabelStyle, 0);
-  o.DicFileLabel->SetFont(regular);
+  ApplyFont(*o.DicFileLabel, regular);
 
   o.StatusLabel->CreateOn(form, "", kStatusLabelPlace.x, kStatusLabelPlace.y,
                           kStatusLabelPlace.size(), std::nullopt, kLabelStyle, 0);
   o.StatusLabel->SetOnLButtonDblClk(OnStatusDoubleClick);
-  o.StatusLabel->SetFont(regular);
+  ApplyFont(*o.StatusLabel, regular);
 
   o.FromFilenameRadio->CreateOn(form, "From Filename", kFromFilenameRadioPlace.x,
                                 kFromFilenameRadioPlace.y, kFromFilenameRadioPlace.size(),
                                 std::nullopt, kRadioStyle, 0);
   o.FromFilenameRadio->Checked(1);
-  o.FromFilenameRadio->SetFont(regular);
+  ApplyFont(*o.FromFilenameRadio, regular);
 
   o.FromPropertiesRadio->CreateOn(form, "From Properties", kFromPropertiesRadioPlace.x,
                                   kFromPropertiesRadioPlace.y, kFromPropertiesRadioPlace.size(),
                                   std::nullopt, kRadioStyle, 0);
   o.FromPropertiesRadio->Checked(0);
-  o.FromPropertiesRadio->SetFont(regular);
+  ApplyFont(*o.FromPropertiesRadio, regular);
 
   struct CheckRow {
     ui::qoCheckBox& box;
@@ -131,7 +138,7 @@ void CreateControls(const gdi::qoFont& regular, const gdi::qoFont& bold) {
     row.box.CreateOn(form, row.caption, row.place.x, row.place.y, row.place.size(),
                      std::nullopt, kCheckStyle, 0);
     row.box.Checked(row.checked);
-    row.box.SetFont(regular);
+    ApplyFont(row.box, regular);
   }
 
   o.ProgressBar->CreateOn(form, std::nullopt, kProgressBarPlace.x, kProgressBarPlace.y,
@@ -168,7 +175,6 @@ int CreateMainWindow(HWND) {
   o.MainForm->WindowState(kCentreWindow);
   icon.LoadIconResource(MAKEINTRESOURCEW(kIconResource));
   o.MainForm->SetIcon(icon, 0);
-  // Without the family the fonts stay empty and the controls keep DEFAULT_GUI_FONT.
   regular.Create(kFontFamily, kFontSize, gdi::kFontStyleRegular);
   bold.Create(kFontFamily, kFontSize, gdi::kFontStyleBold);
 
