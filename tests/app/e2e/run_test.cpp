@@ -311,6 +311,41 @@ TEST_F(RunTest, InputsAreLockedWhileARunIsUnderWay) {
   EXPECT_EQ(program.CloseAndWait(), std::optional<DWORD>(0));
 }
 
+// The status line stays enabled during a run, so the log can be saved while the run
+// appends to it: what is saved is a copy of whole lines, the start of the final log.
+TEST_F(RunTest, TheLogCanBeSavedWhileARunWritesIt) {
+  constexpr int kFiles = 600;
+  for (int i = 0; i < kFiles; ++i) {
+    folder_.temp().WriteFile("library\\NoHeader" + std::to_string(i) + ".mtl", "no header\r\n");
+  }
+  RunningProgram program(folder_);
+  ASSERT_TRUE(program.Start());
+  MainWindow& window = program.window();
+  ASSERT_TRUE(window.SetText(Control::kMaterialFolderEdit, Wide(folder_.Join("library"))));
+  ASSERT_TRUE(SetCheck(window, Control::kFolderNameCheck, false));
+  ASSERT_TRUE(window.Click(Control::kFromPropertiesRadio));  // every file logs its path
+
+  ASSERT_TRUE(window.Click(Control::kStartButton));
+  ASSERT_TRUE(WaitUntil([&] { return window.ProgressPosition() >= 2; }));
+  ASSERT_TRUE(window.DoubleClick(Control::kStatusLabel));
+  const std::string during = ReadFileBytes(folder_.Join("log.txt")).value_or("");
+  ASSERT_TRUE(WaitUntil([&] { return window.IsEnabled(Control::kStartButton); }));
+  ASSERT_TRUE(window.DoubleClick(Control::kStatusLabel));
+  const std::string after = ReadFileBytes(folder_.Join("log.txt")).value_or("");
+
+  const std::string prefix = "not find dic \"" + folder_.Join("library\\NoHeader");
+  const std::vector<std::string> lines = SortedLines(after.substr(0, after.size() - 2));
+  ASSERT_EQ(lines.size(), static_cast<size_t>(kFiles));
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.substr(0, prefix.size()), prefix) << line;
+    EXPECT_EQ(line.substr(line.size() - 5), ".mtl\"") << line;
+  }
+  ASSERT_FALSE(during.empty());
+  EXPECT_EQ(during.substr(during.size() - 2), "\r\n");
+  EXPECT_EQ(after.substr(0, during.size()), during);
+  EXPECT_EQ(program.CloseAndWait(), std::optional<DWORD>(0));
+}
+
 TEST_F(RunTest, TheLogIsSavedOnlyWhenARunLoggedSomething) {
   WriteLibrary(folder_, "library", EnglishLibrary());
   RunningProgram program(folder_);

@@ -90,6 +90,13 @@ TEST(StartUpTest, FirstStartShowsTheDefaultsInACentredFixedWindow) {
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_EQ(GetWindow(window.window(), GW_OWNER), nullptr);
   EXPECT_FALSE(window.WindowExStyle() & WS_EX_TOOLWINDOW);
+  // The minimise box, then a click on the taskbar button, as the system menu sends them.
+  PostMessageW(window.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(window.window()) != FALSE; }));
+  PostMessageW(window.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(window.window()) == FALSE; }));
+  const RECT restored = window.WindowRect();
+  EXPECT_TRUE(EqualRect(&restored, &rect));
 
   for (const Caption& caption : kCaptions) {
     EXPECT_EQ(window.Text(caption.control), caption.text) << ControlName(caption.control);
