@@ -189,6 +189,26 @@ TEST(ControlBaseTest, CreationOfAnObjectWithoutCoreMakesNoWindow) {
   EXPECT_EQ(host.ChildCount(), 0);
 }
 
+TEST(ControlBaseTest, CreateMakesAChildThatOnlyAFrameworkClassBinds) {
+  HostWindow host;
+  // A framework class binds the core in its own procedure, inside the creation.
+  qoControl framework;
+  ASSERT_EQ(framework.Create(host.window(), L"", 0, 0, 40, 30, reinterpret_cast<HMENU>(21),
+                             0, 0, L"qoWindow"),
+            1);
+  ASSERT_NE(framework.GetHwnd(), nullptr);
+  EXPECT_EQ(framework.GetWindowStyle(), static_cast<DWORD>(WS_CHILD | WS_VISIBLE |
+                                                           WS_CLIPSIBLINGS));
+  EXPECT_EQ(framework.GetID(), 21);
+  // A standard class is made but not subclassed: the object stays without a window.
+  qoControl standard;
+  EXPECT_EQ(standard.Create(host.window(), L"", 0, 40, 40, 30, reinterpret_cast<HMENU>(22),
+                            0, 0, L"Static"),
+            1);
+  EXPECT_EQ(standard.GetHwnd(), nullptr);
+  EXPECT_NE(::GetDlgItem(host.window(), 22), nullptr);
+}
+
 TEST(ControlBaseTest, CreationFailsCleanlyForAnUnknownClass) {
   HostWindow host;
   qoControl control;

@@ -114,6 +114,19 @@ TEST_F(PictureBoxTest, CreationMakesAnOwnerDrawnStaticThatFitsItsImage) {
   EXPECT_EQ(plain.GetWindowStyle(), 0x5400010Du);
 }
 
+TEST_F(PictureBoxTest, AnExistingStaticTakenOverIsMadeOwnerDrawn) {
+  for (const bool byId : {true, false}) {
+    const HWND item = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE | SS_CENTER, 0,
+                                        100, 50, 50, host_.window(), reinterpret_cast<HMENU>(31),
+                                        nullptr, nullptr);
+    qoPictureBox taken;
+    ASSERT_EQ(byId ? taken.BindDlgItem(host_.window(), 31, 1) : taken.Attach(item), 1);
+    EXPECT_EQ(taken.GetHwnd(), item);
+    EXPECT_EQ(::GetWindowLongW(item, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
+    ::DestroyWindow(item);
+  }
+}
+
 TEST_F(PictureBoxTest, TheBannerFillsTheBoxExactlyAndStartsNoThread) {
   const std::span<const unsigned char> banner(assets::kBannerJpeg, assets::kBannerJpegSize);
   EXPECT_TRUE(box_.ImageData(banner).empty());
