@@ -102,7 +102,13 @@ TEST(StartUpTest, FirstStartShowsTheDefaultsInACentredFixedWindow) {
   EXPECT_EQ(window.ProgressRange(), std::make_pair(0, 100));
   for (const ControlPlace& place : kControlPlaces) {
     EXPECT_TRUE(window.IsEnabled(place.control)) << place.name;
-    EXPECT_FALSE(window.Style(place.control) & WS_TABSTOP) << place.name;
+    // No control is made a tab stop. The system itself gives a checked radio button
+    // WS_TABSTOP (BM_SETCHECK), so the radios carry it as their check states do.
+    const bool radio = place.control == Control::kFromFilenameRadio ||
+                       place.control == Control::kFromPropertiesRadio;
+    EXPECT_EQ((window.Style(place.control) & WS_TABSTOP) != 0,
+              radio && window.CheckState(place.control) == BST_CHECKED)
+        << place.name;
   }
 
   EXPECT_EQ(program.CloseAndWait(), std::optional<DWORD>(0));
