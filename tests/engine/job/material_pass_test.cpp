@@ -200,3 +200,40 @@ TEST(MaterialPassTest, ReadMaterialNameDecodesTheHeader) {
 
 }  // namespace
 }  // namespace marlivo::engine
+
+namespace marlivo::engine {
+namespace {
+
+TEST(MaterialPassTest, OddDictionariesNeverBreakARun) {
+  using namespace std::string_literals;
+  const std::string long_line = "[dic]\r\nGold=" + std::string(1u << 20, 'A') + "\r\n";
+  const std::string dictionaries[] = {
+      "",
+      "Gold=Au\r\n",                                    // no section
+      "\xEF\xBB\xBF[dic]\r\nGold=Au\r\n",               // a UTF-8 byte order mark
+      "\xFF\xFE[\0d\0i\0c\0]\0\r\0\n\0G\0o\0l\0d\0=\0A\0u\0"s,  // UTF-16 text
+      long_line,
+      "[dic]\r\n" + std::string(5000, '=') + "\r\n[dic\r\n=\r\n\0\x1A[dic]\r\nGold=Au"s,
+      "[dic]\r\nGold=Au\rSilver=Ag\n\n\n[\r\n",
+  };
+  for (const std::string& dictionary : dictionaries) {
+    for (const bool invert : {false, true}) {
+      testing::TempFolder temp;
+      temp.WriteFile("dic.ini", dictionary);
+      temp.WriteFile("Gold.mtl", testing::MaterialContent(" \"Gold\" "));
+      testing::RecordingFrontEnd front_end;
+      front_end.FromProperties();
+      front_end.Check(JobInput::kInvertCheck, invert);
+      JobState state;
+      RunMaterialPass(front_end, state, {temp.Join("Gold.mtl")}, temp.Join("dic.ini"));
+      const std::string after = files::ReadFileOrEmpty(temp.Join("Gold.mtl"));
+      // Whatever the dictionary gives, the file holds a whole header.
+      EXPECT_EQ(after.compare(0, 30, "// material\r\n#define material "), 0);
+      EXPECT_NE(after.find("{\r\n  diffuse 0.5 0.5 0.5\r\n}\r\n"), std::string::npos);
+      EXPECT_EQ(temp.List().size(), 2u);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace marlivo::engine
