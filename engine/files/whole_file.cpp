@@ -47,19 +47,26 @@ std::optional<std::string> ReadWholeFile(const std::wstring& system_path, FileSt
                        Combine(last_write.dwHighDateTime, last_write.dwLowDateTime)};
   }
 
-  std::string content;
-  content.reserve(static_cast<std::size_t>(size.QuadPart));
   // Read to the end as it is now, not to the size seen at opening: the file may grow.
-  constexpr DWORD kChunk = 1 << 20;
+  // Each read asks for what the size says is left plus a little, so that a small file
+  // costs one read of its size and one of the little: a fixed large chunk would make
+  // every read of a 4 KB file allocate and clear a megabyte, which under Wine costs
+  // milliseconds a file.
+  constexpr std::size_t kChunk = 1 << 20;
+  constexpr std::size_t kSlack = 4096;
+  const std::size_t expected = static_cast<std::size_t>(size.QuadPart);
+  std::string content;
   std::size_t used = 0;
   for (;;) {
-    content.resize(used + kChunk);
+    const std::size_t left = expected > used ? expected - used : 0;
+    const std::size_t want = left + kSlack < kChunk ? left + kSlack : kChunk;
+    content.resize(used + want);
     DWORD read = 0;
-    if (!ReadFile(file.get(), content.data() + used, kChunk, &read, nullptr)) {
+    if (!ReadFile(file.get(), content.data() + used, static_cast<DWORD>(want), &read, nullptr)) {
       return std::nullopt;
     }
-    if (read == 0) break;
     used += read;
+    if (read == 0) break;
   }
   content.resize(used);
   return content;

@@ -151,8 +151,11 @@ void qoWindowBase::Move(std::optional<int> x, std::optional<int> y, std::optiona
                RepaintFlag(repaint));
 }
 
+// Position and extent always come from the window rectangle itself, never through the
+// GetRect entry: a class may replace that with another rectangle (the edit box answers
+// its formatting rectangle), and its position must not move with it.
 POINT qoWindowBase::GetPosition() const {
-  const RECT rect = GetRect();
+  const RECT rect = RectInParent(GetHwnd());
   return POINT{rect.left, rect.top};
 }
 
@@ -173,28 +176,28 @@ void qoWindowBase::SetSize(SIZE size, std::optional<int> repaint) {
 }
 
 int qoWindowBase::Left(std::optional<int> value, std::optional<int> repaint) {
-  const RECT rect = GetRect();
+  const RECT rect = RectInParent(GetHwnd());
   if (!value.has_value()) return rect.left;
   return ::MoveWindow(GetHwnd(), *value, rect.top, rect.right - rect.left,
                       rect.bottom - rect.top, RepaintFlag(repaint));
 }
 
 int qoWindowBase::Top(std::optional<int> value, std::optional<int> repaint) {
-  const RECT rect = GetRect();
+  const RECT rect = RectInParent(GetHwnd());
   if (!value.has_value()) return rect.top;
   return ::MoveWindow(GetHwnd(), rect.left, *value, rect.right - rect.left,
                       rect.bottom - rect.top, RepaintFlag(repaint));
 }
 
 int qoWindowBase::Width(std::optional<int> value, std::optional<int> repaint) {
-  const RECT rect = GetRect();
+  const RECT rect = RectInParent(GetHwnd());
   if (!value.has_value()) return rect.right - rect.left;
   return ::MoveWindow(GetHwnd(), rect.left, rect.top, *value, rect.bottom - rect.top,
                       RepaintFlag(repaint));
 }
 
 int qoWindowBase::Height(std::optional<int> value, std::optional<int> repaint) {
-  const RECT rect = GetRect();
+  const RECT rect = RectInParent(GetHwnd());
   if (!value.has_value()) return rect.bottom - rect.top;
   return ::MoveWindow(GetHwnd(), rect.left, rect.top, rect.right - rect.left, *value,
                       RepaintFlag(repaint));

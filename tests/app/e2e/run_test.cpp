@@ -65,6 +65,21 @@ void WriteLibrary(const ProgramFolder& folder, const std::string& root, const Li
   }
 }
 
+// The library with an entry for every folder that holds something, as a tree read back
+// from disk shows them.
+Library WithFolders(Library library) {
+  Library folders;
+  for (const auto& entry : library) {
+    const std::string& path = entry.first;
+    for (size_t at = path.find('\\'); at != std::string::npos && at + 1 < path.size();
+         at = path.find('\\', at + 1)) {
+      folders[path.substr(0, at + 1)] = "";
+    }
+  }
+  library.merge(folders);
+  return library;
+}
+
 // Every file of a tree (relative GBK path -> content) and every folder (path + "\").
 void ReadTree(const testing::TempFolder& temp, const std::string& relative,
               const std::string& prefix, Library& tree) {
@@ -213,7 +228,7 @@ TEST_F(RunTest, EveryModeChangesTheLibraryOnDisk) {
     for (const auto& [path, content] : c.changes) expected[path] = content;
     Library after;
     ReadTree(folder_.temp(), root, "", after);
-    EXPECT_EQ(after, expected);
+    EXPECT_EQ(after, WithFolders(expected));
     EXPECT_EQ(window.ProgressPosition(), 100);
 
     // The run began by saving the settings into the dictionary that the field names.
@@ -293,6 +308,41 @@ TEST_F(RunTest, InputsAreLockedWhileARunIsUnderWay) {
   EXPECT_EQ(window.ProgressPosition(), 100);
   EXPECT_EQ(HeaderName(ReadFileBytes(folder_.Join("library\\shelf3\\Gold13.mtl")).value_or("")),
             std::optional<std::string>(U8(L"黄金")));
+  EXPECT_EQ(program.CloseAndWait(), std::optional<DWORD>(0));
+}
+
+// The status line stays enabled during a run, so the log can be saved while the run
+// appends to it: what is saved is a copy of whole lines, the start of the final log.
+TEST_F(RunTest, TheLogCanBeSavedWhileARunWritesIt) {
+  constexpr int kFiles = 600;
+  for (int i = 0; i < kFiles; ++i) {
+    folder_.temp().WriteFile("library\\NoHeader" + std::to_string(i) + ".mtl", "no header\r\n");
+  }
+  RunningProgram program(folder_);
+  ASSERT_TRUE(program.Start());
+  MainWindow& window = program.window();
+  ASSERT_TRUE(window.SetText(Control::kMaterialFolderEdit, Wide(folder_.Join("library"))));
+  ASSERT_TRUE(SetCheck(window, Control::kFolderNameCheck, false));
+  ASSERT_TRUE(window.Click(Control::kFromPropertiesRadio));  // every file logs its path
+
+  ASSERT_TRUE(window.Click(Control::kStartButton));
+  ASSERT_TRUE(WaitUntil([&] { return window.ProgressPosition() >= 2; }));
+  ASSERT_TRUE(window.DoubleClick(Control::kStatusLabel));
+  const std::string during = ReadFileBytes(folder_.Join("log.txt")).value_or("");
+  ASSERT_TRUE(WaitUntil([&] { return window.IsEnabled(Control::kStartButton); }));
+  ASSERT_TRUE(window.DoubleClick(Control::kStatusLabel));
+  const std::string after = ReadFileBytes(folder_.Join("log.txt")).value_or("");
+
+  const std::string prefix = "not find dic \"" + folder_.Join("library\\NoHeader");
+  const std::vector<std::string> lines = SortedLines(after.substr(0, after.size() - 2));
+  ASSERT_EQ(lines.size(), static_cast<size_t>(kFiles));
+  for (const std::string& line : lines) {
+    EXPECT_EQ(line.substr(0, prefix.size()), prefix) << line;
+    EXPECT_EQ(line.substr(line.size() - 5), ".mtl\"") << line;
+  }
+  ASSERT_FALSE(during.empty());
+  EXPECT_EQ(during.substr(during.size() - 2), "\r\n");
+  EXPECT_EQ(after.substr(0, during.size()), during);
   EXPECT_EQ(program.CloseAndWait(), std::optional<DWORD>(0));
 }
 

@@ -90,6 +90,13 @@ TEST(StartUpTest, FirstStartShowsTheDefaultsInACentredFixedWindow) {
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_EQ(GetWindow(window.window(), GW_OWNER), nullptr);
   EXPECT_FALSE(window.WindowExStyle() & WS_EX_TOOLWINDOW);
+  // The minimise box, then a click on the taskbar button, as the system menu sends them.
+  PostMessageW(window.window(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(window.window()) != FALSE; }));
+  PostMessageW(window.window(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(window.window()) == FALSE; }));
+  const RECT restored = window.WindowRect();
+  EXPECT_TRUE(EqualRect(&restored, &rect));
 
   for (const Caption& caption : kCaptions) {
     EXPECT_EQ(window.Text(caption.control), caption.text) << ControlName(caption.control);
@@ -102,7 +109,13 @@ TEST(StartUpTest, FirstStartShowsTheDefaultsInACentredFixedWindow) {
   EXPECT_EQ(window.ProgressRange(), std::make_pair(0, 100));
   for (const ControlPlace& place : kControlPlaces) {
     EXPECT_TRUE(window.IsEnabled(place.control)) << place.name;
-    EXPECT_FALSE(window.Style(place.control) & WS_TABSTOP) << place.name;
+    // No control is made a tab stop. The system itself gives a checked radio button
+    // WS_TABSTOP (BM_SETCHECK), so the radios carry it as their check states do.
+    const bool radio = place.control == Control::kFromFilenameRadio ||
+                       place.control == Control::kFromPropertiesRadio;
+    EXPECT_EQ((window.Style(place.control) & WS_TABSTOP) != 0,
+              radio && window.CheckState(place.control) == BST_CHECKED)
+        << place.name;
   }
 
   EXPECT_EQ(program.CloseAndWait(), std::optional<DWORD>(0));
