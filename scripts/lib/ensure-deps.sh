@@ -20,6 +20,10 @@ ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 
 # A CJK font that the test prefix maps the window's font family to.
 [ -f /usr/share/fonts/truetype/wqy/wqy-microhei.ttc ] || missing+=(fonts-wqy-microhei)
 
+# Wine draws the caption buttons with its Marlett font; without it the title bars in the
+# screenshots show letters where the minimise and close buttons belong.
+[ -f /usr/share/wine/fonts/marlett.ttf ] || missing+=(fonts-wine)
+
 have localedef   || missing+=(locales)
 
 # Wine takes the ANSI code page from the locale's name but turns Windows file names into
