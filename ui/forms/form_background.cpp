@@ -85,20 +85,11 @@ std::vector<unsigned char> qoForm::BackImageData(
 }
 
 int qoForm::ShowImageType(std::optional<int> mode) {
-  const int previous = static_cast<int>(GetProperty(keys::kShowImageType));
-  if (!mode.has_value()) return previous;
-  SetProperty(keys::kShowImageType, *mode);
-  Invalidate(TRUE);
-  return previous;
+  return forms::ExchangeShowImageType(*this, mode);
 }
 
 COLORREF qoForm::BackColor(std::optional<COLORREF> colour) {
-  const COLORREF previous =
-      forms::ArgbToColorRef(static_cast<std::uint32_t>(GetProperty(keys::kBackColor)));
-  if (!colour.has_value()) return previous;
-  SetProperty(keys::kBackColor, static_cast<std::intptr_t>(forms::ColorRefToArgb(*colour)));
-  Invalidate(TRUE);
-  return previous;
+  return forms::ExchangeBackColor(*this, colour);
 }
 
 int qoForm::SetRegion(Gdiplus::GpRegion* region) {

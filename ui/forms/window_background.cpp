@@ -15,6 +15,23 @@ BackgroundSettings BackgroundSettingsOf(const ui::ObjectCore* core) {
   return settings;
 }
 
+int ExchangeShowImageType(ui::qoWindowBase& window, std::optional<int> mode) {
+  const int previous = static_cast<int>(window.GetProperty(ui::keys::kShowImageType));
+  if (!mode.has_value()) return previous;
+  window.SetProperty(ui::keys::kShowImageType, *mode);
+  window.Invalidate(TRUE);
+  return previous;
+}
+
+COLORREF ExchangeBackColor(ui::qoWindowBase& window, std::optional<COLORREF> colour) {
+  const COLORREF previous =
+      ArgbToColorRef(static_cast<std::uint32_t>(window.GetProperty(ui::keys::kBackColor)));
+  if (!colour.has_value()) return previous;
+  window.SetProperty(ui::keys::kBackColor, static_cast<std::intptr_t>(ColorRefToArgb(*colour)));
+  window.Invalidate(TRUE);
+  return previous;
+}
+
 int PaintWindowBackground(const ui::ObjectCore* core, HWND window, HDC eraseDc) {
   return PaintBackground(BackgroundSettingsOf(core), window, eraseDc);
 }

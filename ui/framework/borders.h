@@ -19,4 +19,16 @@ void ApplyControlBorderKind(int kind, DWORD& style, DWORD& exStyle);
 // and redraws the frame after a style change.
 void RefreshFrame(HWND window);
 
+// Lets `apply` change a live window's style bits (style, extended style), writes them
+// back and has the frame redrawn.
+template <typename Apply>
+void RestyleFrame(HWND window, Apply&& apply) {
+  DWORD style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+  DWORD exStyle = static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE));
+  apply(style, exStyle);
+  ::SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
+  ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
+  RefreshFrame(window);
+}
+
 }  // namespace marlivo::ui

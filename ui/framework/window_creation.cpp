@@ -62,6 +62,25 @@ WNDCLASSEXW DialogClassInfo(const std::optional<const wchar_t*>& className) {
   return info;
 }
 
+// The border kind stored in the bag, when there is one, turned into a new window's style
+// bits.
+void ApplyStoredBorder(const qoWindowBase& window, DWORD& style, DWORD& exStyle) {
+  if (window.HasProperty(keys::kBorder)) {
+    window.ApplyBorder(static_cast<int>(window.GetProperty(keys::kBorder)), style, exStyle);
+  }
+}
+
+// A dialog of the object from an in-memory template: the dialog class's procedure is
+// stored as the one that the dialog procedure passes messages on to.
+DialogTemplate PrepareDialog(ObjectCore* core, const wchar_t* title, int x, int y, int width,
+                             int height, DWORD style, DWORD exStyle,
+                             const std::optional<const wchar_t*>& className) {
+  const WNDCLASSEXW info = DialogClassInfo(className);
+  SetPropertyOf(core, keys::kOldWndProc, info.lpfnWndProc);
+  return DialogTemplate(style, exStyle, x, y, width, height,
+                        IsGiven(className) ? *className : nullptr, title);
+}
+
 }  // namespace
 
 int qoWindowBase::Create(HWND parent, const wchar_t* title, int x, int y, int width,
@@ -69,9 +88,7 @@ int qoWindowBase::Create(HWND parent, const wchar_t* title, int x, int y, int wi
                          const wchar_t* className) {
   ObjectCore* core = GetCore();
   if (core == nullptr || GetHwnd() != nullptr) return 0;
-  if (HasProperty(keys::kBorder)) {
-    ApplyBorder(static_cast<int>(GetProperty(keys::kBorder)), style, exStyle);
-  }
+  ApplyStoredBorder(*this, style, exStyle);
   // The core travels as the creation parameter; the class window procedure binds it on
   // WM_NCCREATE, inside this call.
   const HWND window = ::CreateWindowExW(exStyle, className, title, style, x, y, width, height,
@@ -84,13 +101,9 @@ int qoWindowBase::CreateDialog(HWND parent, const wchar_t* title, int x, int y, 
                                std::optional<const wchar_t*> className) {
   ObjectCore* core = GetCore();
   if (core == nullptr || GetHwnd() != nullptr) return 0;
-  if (HasProperty(keys::kBorder)) {
-    ApplyBorder(static_cast<int>(GetProperty(keys::kBorder)), style, exStyle);
-  }
-  const WNDCLASSEXW info = DialogClassInfo(className);
-  SetPropertyOf(core, keys::kOldWndProc, info.lpfnWndProc);
-  const DialogTemplate dialogTemplate(style, exStyle, x, y, width, height,
-                                      IsGiven(className) ? *className : nullptr, title);
+  ApplyStoredBorder(*this, style, exStyle);
+  const DialogTemplate dialogTemplate =
+      PrepareDialog(core, title, x, y, width, height, style, exStyle, className);
   const HWND dialog =
       ::CreateDialogIndirectParamW(ModuleInstance(), dialogTemplate.get(), parent,
                                    ModelessDialogProc, reinterpret_cast<LPARAM>(core));
@@ -102,13 +115,9 @@ INT_PTR qoWindowBase::ShowModal(HWND parent, const wchar_t* title, int x, int y,
                                 std::optional<const wchar_t*> className) {
   ObjectCore* core = GetCore();
   if (core == nullptr || GetHwnd() != nullptr) return 0;
-  if (HasProperty(keys::kBorder)) {
-    ApplyBorder(static_cast<int>(GetProperty(keys::kBorder)), style, exStyle);
-  }
-  const WNDCLASSEXW info = DialogClassInfo(className);
-  SetPropertyOf(core, keys::kOldWndProc, info.lpfnWndProc);
-  const DialogTemplate dialogTemplate(style, exStyle, x, y, width, height,
-                                      IsGiven(className) ? *className : nullptr, title);
+  ApplyStoredBorder(*this, style, exStyle);
+  const DialogTemplate dialogTemplate =
+      PrepareDialog(core, title, x, y, width, height, style, exStyle, className);
   return ::DialogBoxIndirectParamW(ModuleInstance(), dialogTemplate.get(), parent,
                                    ModalDialogProc, reinterpret_cast<LPARAM>(core));
 }
@@ -137,10 +146,8 @@ int qoWindowBase::CreateMDIChild(HWND mdiClient, const wchar_t* title, int x, in
                                  const wchar_t* className) {
   ObjectCore* core = GetCore();
   if (core == nullptr || GetHwnd() != nullptr) return 0;
-  if (HasProperty(keys::kBorder)) {
-    DWORD unusedExStyle = 0;  // CreateMDIWindowW takes no extended style
-    ApplyBorder(static_cast<int>(GetProperty(keys::kBorder)), style, unusedExStyle);
-  }
+  DWORD unusedExStyle = 0;  // CreateMDIWindowW takes no extended style
+  ApplyStoredBorder(*this, style, unusedExStyle);
   const HWND child = ::CreateMDIWindowW(className, title, style, x, y, width, height,
                                         mdiClient, ModuleInstance(),
                                         reinterpret_cast<LPARAM>(core));

@@ -95,12 +95,7 @@ int qoWindowBase::Border(std::optional<int> kind) {
   SetProperty(keys::kBorder, *kind);
   const HWND window = GetHwnd();
   if (::IsWindow(window)) {
-    DWORD style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
-    DWORD exStyle = static_cast<DWORD>(::GetWindowLongW(window, GWL_EXSTYLE));
-    ApplyBorder(*kind, style, exStyle);
-    ::SetWindowLongW(window, GWL_STYLE, static_cast<LONG>(style));
-    ::SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(exStyle));
-    RefreshFrame(window);
+    RestyleFrame(window, [&](DWORD& style, DWORD& exStyle) { ApplyBorder(*kind, style, exStyle); });
   }
   return previous;
 }

@@ -36,7 +36,7 @@ int CountClick(HWND, int) {
 }
 
 // A row of the parent's buttons, in Z order (creation order).
-struct ButtonSpec {
+struct ButtonSetup {
   enum Kind { kRadio, kCheck } kind;
   int id;
   DWORD extraStyle;  // WS_GROUP for a radio that starts a group
@@ -45,42 +45,42 @@ struct ButtonSpec {
 
 struct GroupCase {
   const char* name;
-  std::vector<ButtonSpec> buttons;
+  std::vector<ButtonSetup> buttons;
   int clicked;                 // index of the radio clicked
   std::vector<bool> expected;  // check states after the click
 };
 
 const GroupCase kGroupCases[] = {
     {"two radios: the unchecked one takes the check",
-     {{ButtonSpec::kRadio, 20, 0, true}, {ButtonSpec::kRadio, 21, 0, false}},
+     {{ButtonSetup::kRadio, 20, 0, true}, {ButtonSetup::kRadio, 21, 0, false}},
      1,
      {false, true}},
     {"a click on the checked radio changes nothing",
-     {{ButtonSpec::kRadio, 20, 0, true}, {ButtonSpec::kRadio, 21, 0, false}},
+     {{ButtonSetup::kRadio, 20, 0, true}, {ButtonSetup::kRadio, 21, 0, false}},
      0,
      {true, false}},
     {"a WS_GROUP radio starts another group, untouched",
-     {{ButtonSpec::kRadio, 30, 0, false},
-      {ButtonSpec::kRadio, 31, 0, true},
-      {ButtonSpec::kRadio, 32, WS_GROUP, true}},
+     {{ButtonSetup::kRadio, 30, 0, false},
+      {ButtonSetup::kRadio, 31, 0, true},
+      {ButtonSetup::kRadio, 32, WS_GROUP, true}},
      0,
      {true, false, true}},
     {"the clicked radio's group is the one after the WS_GROUP radio",
-     {{ButtonSpec::kRadio, 40, 0, true},
-      {ButtonSpec::kRadio, 41, WS_GROUP, true},
-      {ButtonSpec::kRadio, 42, 0, false}},
+     {{ButtonSetup::kRadio, 40, 0, true},
+      {ButtonSetup::kRadio, 41, WS_GROUP, true},
+      {ButtonSetup::kRadio, 42, 0, false}},
      2,
      {true, false, true}},
     {"a check box whose id lies inside the group's range is unchecked too",
-     {{ButtonSpec::kRadio, 50, 0, true},
-      {ButtonSpec::kCheck, 51, 0, true},
-      {ButtonSpec::kRadio, 52, 0, false}},
+     {{ButtonSetup::kRadio, 50, 0, true},
+      {ButtonSetup::kCheck, 51, 0, true},
+      {ButtonSetup::kRadio, 52, 0, false}},
      2,
      {false, false, true}},
     {"a check box outside the range keeps its state",
-     {{ButtonSpec::kRadio, 60, 0, true},
-      {ButtonSpec::kCheck, 70, 0, true},
-      {ButtonSpec::kRadio, 61, 0, false}},
+     {{ButtonSetup::kRadio, 60, 0, true},
+      {ButtonSetup::kCheck, 70, 0, true},
+      {ButtonSetup::kRadio, 61, 0, false}},
      2,
      {false, true, true}},
 };
@@ -92,19 +92,19 @@ TEST_P(RadioGroupTest, ClickChecksTheRadioAndUnchecksItsGroup) {
   HostWindow host;
   std::vector<std::unique_ptr<qoPushButton>> buttons;
   int y = 0;
-  for (const ButtonSpec& spec : c.buttons) {
-    if (spec.kind == ButtonSpec::kRadio) {
+  for (const ButtonSetup& button : c.buttons) {
+    if (button.kind == ButtonSetup::kRadio) {
       auto radio = std::make_unique<qoRadioButton>();
-      ASSERT_EQ(radio->CreateOn(host.window(), "r", 0, y, std::nullopt, spec.id,
-                                spec.extraStyle),
+      ASSERT_EQ(radio->CreateOn(host.window(), "r", 0, y, std::nullopt, button.id,
+                                button.extraStyle),
                 1);
       buttons.push_back(std::move(radio));
     } else {
       auto check = std::make_unique<qoCheckBox>();
-      ASSERT_EQ(check->CreateOn(host.window(), "c", 0, y, std::nullopt, spec.id), 1);
+      ASSERT_EQ(check->CreateOn(host.window(), "c", 0, y, std::nullopt, button.id), 1);
       buttons.push_back(std::move(check));
     }
-    buttons.back()->SendMessage(BM_SETCHECK, spec.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    buttons.back()->SendMessage(BM_SETCHECK, button.checked ? BST_CHECKED : BST_UNCHECKED, 0);
     y += 34;
   }
   g_clicked = 0;
