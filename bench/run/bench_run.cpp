@@ -2,6 +2,10 @@
 // reading every material file and writing it back in place the same safe way the pass
 // does, with no lookup and no parsing. One line per mode:
 //   run mode=<m> files=<N> entries=<M> seconds=<s> ratio_to_floor=<r> peak_mb=<m>
+// The disk's own speed drifts by a tenth and more within one row (write-back of the
+// files the previous mode wrote), so each material mode is set against a floor measured
+// just before it on the same files; the floor line gives the first of them. Below each
+// row, what the job adds to the I/O: the collection of the files and the lookups alone.
 // Without arguments: N=10,000 and M=10,000, then the scaling rows (N of 1,000 and 50,000
 // with M=10,000; M of 1,000 and 100,000 with N=10,000). With two arguments: N and M only.
 #include <windows.h>
@@ -16,7 +20,9 @@
 #include "engine/files/safe_replace.h"
 #include "engine/files/system_path.h"
 #include "engine/files/whole_file.h"
+#include "engine/dictionary.h"
 #include "engine/job_state.h"
+#include "engine/material_collection.h"
 #include "engine/rename_job.h"
 #include "engine/text/code_page.h"
 
@@ -122,6 +128,25 @@ double FloorSeconds(const Library& library) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+double CollectionSeconds(const Library& library) {
+  engine::JobState state;
+  const auto start = std::chrono::steady_clock::now();
+  engine::CollectMaterialFiles(state, library.root);
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double LookupSeconds(const Library& library, std::size_t n, std::size_t m) {
+  std::size_t found = 0;
+  const auto start = std::chrono::steady_clock::now();
+  for (std::size_t k = 0; k < n; ++k) {
+    found += !engine::ForwardLookup(library.dictionary, SourceName(k % m)).empty();
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (found != n) std::printf("  (only %zu of %zu names found)\n", found, n);
+  return seconds;
+}
+
 double RunSeconds(const Library& library, bool materials, bool from_properties, bool invert) {
   BenchFrontEnd front_end;
   front_end.folder = library.root;
@@ -172,15 +197,19 @@ void Measure(std::size_t n, std::size_t m) {
   const std::wstring base = std::wstring(temp) + L"marlivo-bench-run-" + std::to_wstring(GetCurrentProcessId());
   RemoveTree(base);
   const Library library = MakeLibrary(text::WideToGbk(base), n, m);
-  const double floor = FloorSeconds(library);
+  double floor = FloorSeconds(library);
   std::printf("run mode=floor files=%zu entries=%zu seconds=%.2f\n", n, m, floor);
   // Each mode turns every name into the other: file names to targets, targets back to
   // sources, sources to targets again; folders forward, then back.
   Report("forward-filename", n, m, RunSeconds(library, true, false, false), floor);
+  floor = FloorSeconds(library);
   Report("invert-properties", n, m, RunSeconds(library, true, true, true), floor);
+  floor = FloorSeconds(library);
   Report("forward-properties", n, m, RunSeconds(library, true, true, false), floor);
   Report("folders-forward", n, m, RunSeconds(library, false, false, false), floor);
   Report("folders-invert", n, m, RunSeconds(library, false, false, true), floor);
+  std::printf("  (collection of the %zu files %.3f s, %zu forward lookups %.3f s)\n", n,
+              CollectionSeconds(library), n, LookupSeconds(library, n, m));
   RemoveTree(base);
 }
 
