@@ -73,6 +73,13 @@ marlivo_wine_prepare() {
     done
     echo "$stamp" >"$WINEPREFIX/.marlivo-reg"
   fi
+  # The caption buttons are drawn with Marlett, which this Wine does not find among its
+  # own data files: without a copy in the prefix's font folder the title bars show
+  # letters where the buttons belong.
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$fonts/marlett.ttf" ]; then
+    mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
   marlivo_start_wineserver
   flock -u 9
   exec 9>&-
