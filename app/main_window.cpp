@@ -71,6 +71,17 @@ void ApplyFont(ui::qoWindowBase& control, const gdi::qoFont& font) {
   if (font.GetHandle() != nullptr) control.SetFont(font);
 }
 
+// The two path fields are made alike: they take drops, with their own handler each.
+void CreatePathField(ui::qoEdit& field, ui::qoWindow& form, const Placement& place,
+                     ui::DropFilesHandler onDrop, const gdi::qoFont& font) {
+  field.CreateOn(form, "", place.x, place.y, place.size(), std::nullopt, kFieldStyle,
+                 kFieldExStyle);
+  field.SetWindowExStyle(kFieldDropExStyle);
+  field.Border(kFieldBorder);
+  field.SetOnDropFiles(onDrop);
+  ApplyFont(field, font);
+}
+
 void CreateControls(const gdi::qoFont& regular, const gdi::qoFont& bold) {
   ProgramObjects& o = Program();
   ui::qoWindow& form = *o.MainForm;
@@ -80,20 +91,9 @@ void CreateControls(const gdi::qoFont& regular, const gdi::qoFont& bold) {
   o.StartButton->SetOnClick(OnStartClick);
   ApplyFont(*o.StartButton, bold);
 
-  o.MaterialFolderEdit->CreateOn(form, "", kMaterialFolderEditPlace.x,
-                                 kMaterialFolderEditPlace.y, kMaterialFolderEditPlace.size(),
-                                 std::nullopt, kFieldStyle, kFieldExStyle);
-  o.MaterialFolderEdit->SetWindowExStyle(kFieldDropExStyle);
-  o.MaterialFolderEdit->Border(kFieldBorder);
-  o.MaterialFolderEdit->SetOnDropFiles(OnMaterialFolderDrop);
-  ApplyFont(*o.MaterialFolderEdit, regular);
-
-  o.DicFileEdit->CreateOn(form, "", kDicFileEditPlace.x, kDicFileEditPlace.y,
-                          kDicFileEditPlace.size(), std::nullopt, kFieldStyle, kFieldExStyle);
-  o.DicFileEdit->SetWindowExStyle(kFieldDropExStyle);
-  o.DicFileEdit->Border(kFieldBorder);
-  o.DicFileEdit->SetOnDropFiles(OnDictionaryDrop);
-  ApplyFont(*o.DicFileEdit, regular);
+  CreatePathField(*o.MaterialFolderEdit, form, kMaterialFolderEditPlace, OnMaterialFolderDrop,
+                  regular);
+  CreatePathField(*o.DicFileEdit, form, kDicFileEditPlace, OnDictionaryDrop, regular);
 
   o.MaterialFolderLabel->CreateOn(form, "Material Folder:", kMaterialFolderLabelPlace.x,
                                   kMaterialFolderLabelPlace.y, kMaterialFolderLabelPlace.size(),
